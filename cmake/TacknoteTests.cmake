@@ -1,0 +1,27 @@
+# One ctest entry per unit-test binary:
+#   tacknote_unit_test(NAME source... LIBS lib...)
+function(tacknote_unit_test name)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# End-to-end tests drive real windows on the one shared test display, so they never run
+# side by side. They find the program through TACKNOTE_BUILD (the build root, as a Unix path).
+#   tacknote_e2e_test(NAME source... LIBS lib... DEPENDS target...)
+function(tacknote_e2e_test name)
+  cmake_parse_arguments(T "" "" "LIBS;DEPENDS" ${ARGN})
+  add_executable(${name} ${T_UNPARSED_ARGUMENTS} ${CMAKE_SOURCE_DIR}/tests/e2e/support/e2e.cpp)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e/support)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  if(T_DEPENDS)
+    add_dependencies(${name} ${T_DEPENDS})
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_desktop
+                       ENVIRONMENT "TACKNOTE_BUILD=${CMAKE_BINARY_DIR}")
+endfunction()

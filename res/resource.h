@@ -1,0 +1,33 @@
+#pragma once
+// Resource ids. Stored files and other processes see none of them, but the tests find
+// controls and menu commands by these numbers.
+
+#define IDI_TACKNOTE 10          // program icon
+#define IDR_TRAYMENU 11          // tray popup menu, also the tray icon's id
+#define IDB_DROPARROW 12         // drop-down button arrow
+#define IDD_SPLASH 100
+#define IDD_ABOUT 101
+#define IDD_NOTE 102
+#define IDD_OPTIONS 103
+#define IDD_ALARM 107
+#define IDC_DRAG 202             // cursor shown while a note is dragged
+#define IDC_NOTE_EDIT 206
+
+// Options dialog (template 103)
+#define IDC_OPT_TEXTCOLOR 208    // "Text Color..."
+#define IDC_OPT_BACKCOLOR 209    // "Background Color..."
+#define IDC_OPT_FONT 210         // "Font..."
+#define IDC_OPT_TOPMOST 211      // "Paper on Top"
+#define IDC_OPT_WIDTHSPIN 212
+#define IDC_OPT_HEIGHTSPIN 213
+#define IDC_OPT_WIDTH 214        // width display, buddy of the width spin
+#define IDC_OPT_HEIGHT 215       // height display, buddy of the height spin
+#define IDC_OPT_TEXTSWATCH 216
+#define IDC_OPT_BACKSWATCH 217
+#define IDC_OPT_FONTSAMPLE 218
+#define IDC_OPT_RESET 219
+
+#define ID_TRAY_NEWPAPER 32771
+#define ID_TRAY_OPTIONS 32772
+#define ID_TRAY_ABOUT 32773
+#define ID_TRAY_CLOSE 32774
