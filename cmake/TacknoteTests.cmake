@@ -1,12 +1,18 @@
 # One ctest entry per unit-test binary:
-#   tacknote_unit_test(NAME source... LIBS lib...)
+#   tacknote_unit_test(NAME source... LIBS lib... [NO_DESKTOP])
+# A test binary that shows windows shares the one test display with the end-to-end tests, so
+# by default it never runs beside them (focus changes would disturb them); NO_DESKTOP marks a
+# binary of pure logic that may run in parallel with anything.
 function(tacknote_unit_test name)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "NO_DESKTOP" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(NOT T_NO_DESKTOP)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
 endfunction()
 
 # End-to-end tests drive real windows on the one shared test display, so they never run
