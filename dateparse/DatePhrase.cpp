@@ -1,0 +1,231 @@
+// The date grammar: its order of stages, the compact numeric dates and the whole phrases
+// (today, yesterday, next friday, next year, a day ago ...).
+#include "dateparse/DateParser.h"
+
+#include "dateparse/GrammarCommon.h"
+#include "dateparse/ParseSession.h"
+
+namespace {
+
+struct CDayPhrase {
+    const char* pszPhrase;
+    int nDays;
+};
+
+const CDayPhrase kDayPhrases[] = {
+    {"TODAY", 0},      {"NOW", 0},
+    {"YESTERDAY", -1}, {"DAY BEFORE YESTERDAY", -2},
+    {"TOMORROW", 1},   {"DAY AFTER TOMORROW", 2},
+    {"NEXT WEEK", 7},  {"LAST WEEK", -7},
+};
+
+const char* const kNextYear[] = {"NEXT YEAR", "THIS NEXT YEAR"};
+const char* const kLastYear[] = {"PAST YEAR", "THIS PAST YEAR", "LAST YEAR", "THIS LAST YEAR"};
+const char* const kBackwardWeekday[] = {"LAST ", "THIS PAST ", "PAST "};
+const char* const kForwardWeekday[] = {"NEXT ", ""};
+
+// "ONE DAY AGO", "A DAYS FROM NOW", "DAY AGO" ...: every spelling of a count of one.
+BOOL IsOneUnit(const CString& t, const char* pszUnit, const char* pszDirection) {
+    static const char* const kCounts[] = {"ONE ", "1 ", "A ", ""};
+    for (const char* pszCount : kCounts) {
+        for (const char* pszPlural : {"", "S"}) {
+            CString strPhrase = CString(pszCount) + pszUnit + pszPlural + " " + pszDirection;
+            if (t.CompareNoCase(strPhrase) == 0) return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+} // namespace
+
+BOOL CDateParser::ParseDatePhrase(CString strText, COleDateTime& dtOut) {
+    CParseSession session(*this);
+    if (m_bAbandoned) return FALSE;
+    CString t = Normalize(strText, TRUE);
+    dtOut = Now();
+
+    typedef BOOL (CDateParser::*Stage)(const CString&, COleDateTime&);
+    static const Stage kStages[] = {
+        &CDateParser::ParseCompactDate,      &CDateParser::ParseWholePhrase,
+        &CDateParser::ParseCountedFromNow,   &CDateParser::ParseNthWeekdayInMonth,
+        &CDateParser::ParseDistanceFromBase, &CDateParser::ParseArithmetic,
+        &CDateParser::ParseCountedWeekdays,  &CDateParser::ParseNextOrLastHoliday,
+        &CDateParser::ParseHolidayInYear,    &CDateParser::ParseInUnits,
+    };
+    for (Stage stage : kStages) {
+        if ((this->*stage)(t, dtOut)) return TRUE;
+        if (m_bAbandoned) return FALSE;
+    }
+    return FALSE;
+}
+
+// Six or eight digits, read month/day/year by the platform in the user's locale order:
+// "122505" and "12252005" are 25 December 2005.
+BOOL CDateParser::ParseCompactDate(const CString& t, COleDateTime& dtOut) {
+    if (!IsNumber(t) || (t.GetLength() != 6 && t.GetLength() != 8)) return FALSE;
+    CString strSlashed = t.Left(2) + "/" + t.Mid(2, 2) + "/" + t.Mid(4);
+    COleDateTime dt;
+    if (!dt.ParseDateTime(strSlashed, VAR_DATEVALUEONLY, LANG_USER_DEFAULT) || IsZeroDate(dt))
+        return FALSE;
+    dtOut = dt;
+    return TRUE;
+}
+
+BOOL CDateParser::ParseWholePhrase(const CString& t, COleDateTime& dtOut) {
+    COleDateTime dtNow = Now();
+    for (const CDayPhrase& phrase : kDayPhrases) {
+        if (t.CompareNoCase(phrase.pszPhrase) == 0) {
+            dtOut = dtNow + COleDateTimeSpan(phrase.nDays, 0, 0, 0);
+            return TRUE;
+        }
+    }
+    // The abbreviation table offers NM and LM; they mean a calendar month on.
+    if (t.CompareNoCase("NEXT MONTH") == 0) {
+        dtOut = AddMonths(1, dtNow);
+        return TRUE;
+    }
+    if (t.CompareNoCase("LAST MONTH") == 0) {
+        dtOut = SubtractMonths(1, dtNow);
+        return TRUE;
+    }
+
+    if (ParseBareHoliday(t, dtOut)) return TRUE;
+
+    // Today's day in the next or the previous year: invalid on 29 February.
+    for (int nDirection : {+1, -1}) {
+        const char* const* ppPhrases = nDirection > 0 ? kNextYear : kLastYear;
+        int nPhrases = nDirection > 0 ? 2 : 4;
+        for (int i = 0; i < nPhrases; ++i) {
+            if (t.CompareNoCase(ppPhrases[i]) == 0) {
+                COleDateTime dt;
+                dt.SetDate(dtNow.GetYear() + nDirection, dtNow.GetMonth(), dtNow.GetDay());
+                dtOut = dt;
+                return TRUE;
+            }
+        }
+    }
+
+    // The latest such weekday before today, or the first after it; never today itself.
+    int nToday = dtNow.GetDayOfWeek();
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        for (const char* pszLead : kBackwardWeekday) {
+            if (t.CompareNoCase(CString(pszLead) + GrammarCommon::kWeekdays[nWeekday - 1]) == 0) {
+                int nBack = (nToday - nWeekday + 6) % 7 + 1;
+                dtOut = dtNow - COleDateTimeSpan(nBack, 0, 0, 0);
+                return TRUE;
+            }
+        }
+    }
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        for (const char* pszLead : kForwardWeekday) {
+            if (t.CompareNoCase(CString(pszLead) + GrammarCommon::kWeekdays[nWeekday - 1]) == 0) {
+                int nAhead = (nWeekday - nToday + 6) % 7 + 1;
+                dtOut = dtNow + COleDateTimeSpan(nAhead, 0, 0, 0);
+                return TRUE;
+            }
+        }
+    }
+
+    if (IsOneUnit(t, "DAY", "AGO")) {
+        dtOut = dtNow - COleDateTimeSpan(1, 0, 0, 0);
+        return TRUE;
+    }
+    if (IsOneUnit(t, "DAY", "FROM NOW")) {
+        dtOut = dtNow + COleDateTimeSpan(1, 0, 0, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+namespace {
+
+// A week count of ONE or A, or none at all ("WEEK AGO"), is one week.
+int WeekCount(const CString& t) {
+    CString strFirst = CDateParser::FirstWord(t);
+    if (strFirst == "ONE" || strFirst == "A" || strFirst == "WEEK" || strFirst == "WEEKS") return 1;
+    return CDateParser::ToNumber(strFirst);
+}
+
+} // namespace
+
+// Counted distances from now: "3 DAYS AGO", "2 WEEKS FROM NOW", "A MONTH AGO", "5 YEARS AGO".
+// A first word that is not a number counts as 0, so "THREE DAYS AGO" is today.
+BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
+    COleDateTime dtNow = Now();
+    double dCount = ToNumber(FirstWord(t));
+    if (EndsWithNoCase(t, " DAYS AGO") || EndsWithNoCase(t, " DAY AGO")) {
+        dtOut = dtNow - COleDateTimeSpan(dCount);
+        return TRUE;
+    }
+    if (EndsWithNoCase(t, " DAYS FROM NOW") || EndsWithNoCase(t, " DAY FROM NOW")) {
+        dtOut = dtNow + COleDateTimeSpan(dCount);
+        return TRUE;
+    }
+    if (EndsWithNoCase(t, "WEEKS AGO") || EndsWithNoCase(t, "WEEK AGO")) {
+        dtOut = dtNow - COleDateTimeSpan(7.0 * WeekCount(t));
+        return TRUE;
+    }
+    if (EndsWithNoCase(t, "WEEKS FROM NOW") || EndsWithNoCase(t, "WEEK FROM NOW")) {
+        dtOut = dtNow + COleDateTimeSpan(7.0 * WeekCount(t));
+        return TRUE;
+    }
+
+    struct CMonthUnit {
+        const char* pszUnit;
+        int nMonthsPerUnit;
+    };
+    for (const CMonthUnit& unit : {CMonthUnit{"MONTH", 1}, CMonthUnit{"YEAR", 12}}) {
+        if (IsOneUnit(t, unit.pszUnit, "AGO")) {
+            dtOut = SubtractMonths(unit.nMonthsPerUnit, dtNow);
+            return TRUE;
+        }
+        if (IsOneUnit(t, unit.pszUnit, "FROM NOW")) {
+            dtOut = AddMonths(unit.nMonthsPerUnit, dtNow);
+            return TRUE;
+        }
+        if (!FirstWordIsNumber(t)) continue;
+        int nCount = ToNumber(FirstWord(t));
+        int nMonths = GrammarCommon::ClampToInt(1LL * unit.nMonthsPerUnit * nCount);
+        CString strUnit = CString(" ") + unit.pszUnit;
+        if (EndsWithNoCase(t, strUnit + "S AGO") || EndsWithNoCase(t, strUnit + " AGO")) {
+            dtOut = SubtractMonths(nMonths, dtNow);
+            return TRUE;
+        }
+        if (EndsWithNoCase(t, strUnit + "S FROM NOW") || EndsWithNoCase(t, strUnit + " FROM NOW")) {
+            dtOut = AddMonths(nMonths, dtNow);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// "THIRD THURSDAY IN NOVEMBER": an ordinal, a weekday and IN, with the month as the last word.
+// A prefix that matches without a month, or a month without that many such weekdays, leaves
+// the text to the later stages.
+BOOL CDateParser::ParseNthWeekdayInMonth(const CString& t, COleDateTime& dtOut) {
+    static const char* const kOrdinals[5][4] = {
+        {"1ST", "1", "FIRST", nullptr}, {"2ND", "2", "SECOND", nullptr},
+        {"3RD", "3", "THIRD", nullptr}, {"4TH", "4", "FOURTH", "FORTH"},
+        {"5TH", "5", "FIFTH", nullptr},
+    };
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        for (int n = 1; n <= 5; ++n) {
+            for (const char* pszOrdinal : kOrdinals[n - 1]) {
+                if (!pszOrdinal) continue;
+                CString strPrefix =
+                    CString(pszOrdinal) + " " + GrammarCommon::kWeekdays[nWeekday - 1] + " IN ";
+                if (!StartsWithNoCase(t, strPrefix)) continue;
+                CString strMonth = t.Mid(t.ReverseFind(' ') + 1);
+                strMonth.TrimLeft();
+                strMonth.TrimRight();
+                int nMonth = MonthFromName(strMonth);
+                if (nMonth == 0) return FALSE;
+                COleDateTime dt = NthWeekdayOfMonth(n, nWeekday, nMonth);
+                if (dt.GetStatus() != valid) return FALSE;
+                dtOut = dt;
+                return TRUE;
+            }
+        }
+    }
+    return FALSE;
+}

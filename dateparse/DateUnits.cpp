@@ -1,0 +1,58 @@
+// Counted weekdays ("2 FRIDAYS FROM NOW", "3 SUNDAYS AGO") and bare counts of units from now
+// ("IN 3 WEEKS", "10 DAYS").
+#include "dateparse/DateParser.h"
+
+#include "dateparse/GrammarCommon.h"
+
+BOOL CDateParser::ParseCountedWeekdays(const CString& t, COleDateTime& dtOut) {
+    if (!FirstWordIsNumber(t)) return FALSE;
+    int nCount = ToNumber(FirstWord(t));
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
+        if (EndsWithNoCase(t, strPlural + " AGO")) return NthWeekdayBefore(nCount, nWeekday, dtOut);
+    }
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
+        if (EndsWithNoCase(t, strPlural + " FROM NOW") ||
+            EndsWithNoCase(t, strPlural + " FROM TODAY"))
+            return NthWeekdayAfter(nCount, nWeekday, dtOut);
+    }
+    return FALSE;
+}
+
+// The unit must be plural: "IN A MONTH" and "IN 1 MONTH" are not read.
+BOOL CDateParser::ParseInUnits(const CString& t, COleDateTime& dtOut) {
+    enum Unit { unitDays, unitWeeks, unitMonths, unitYears };
+    static const struct {
+        const char* pszEnding;
+        Unit unit;
+    } kEndings[] = {
+        {" DAYS", unitDays},
+        {" WEEKS", unitWeeks},
+        {" MONTHS", unitMonths},
+        {" YEARS", unitYears},
+    };
+    CString strCounted = t.Left(3) == "IN " ? t.Mid(3) : t;
+    int nCount = ToNumber(FirstWord(strCounted));
+    COleDateTime dtNow = Now();
+    for (const auto& ending : kEndings) {
+        CString strEnding = ending.pszEnding;
+        if (t.Right(strEnding.GetLength()) != strEnding) continue;
+        switch (ending.unit) {
+        case unitDays:
+            dtOut = dtNow + COleDateTimeSpan(static_cast<double>(nCount));
+            break;
+        case unitWeeks:
+            dtOut = dtNow + COleDateTimeSpan(7.0 * nCount);
+            break;
+        case unitMonths:
+            dtOut = AddMonths(nCount, dtNow);
+            break;
+        case unitYears:
+            dtOut = AddMonths(GrammarCommon::ClampToInt(12LL * nCount), dtNow);
+            break;
+        }
+        return TRUE;
+    }
+    return FALSE;
+}

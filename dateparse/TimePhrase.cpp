@@ -1,0 +1,174 @@
+// The time grammar: noon and midnight, bare and compact clock numbers placed by the A.M./P.M.
+// rule, o'clock, minutes and hours from now or ago, minutes till or past an hour, half past.
+// Also the rewriting of A.M./P.M. spellings into the one form the platform parse reads.
+#include "dateparse/DateParser.h"
+
+#include "dateparse/ParseSession.h"
+
+#include <cstring>
+
+namespace {
+
+// Searched in this order, each by its first occurrence; "A M" comes before "A M." on purpose,
+// so the period of "9 a m." stays behind.
+const char* const kMeridiemForms[][2] = {
+    {"A.M.", " AM "}, {"A M", " AM "}, {"A.M", " AM "}, {"A M.", " AM "}, {"AM.", " AM "},
+    {"P.M.", " PM "}, {"P M", " PM "}, {"P.M", " PM "}, {"P M.", " PM "}, {"PM.", " PM "},
+};
+
+struct CRelativeUnit {
+    const char* pszSuffix;
+    int nSign;
+    BOOL bHours;
+};
+
+const CRelativeUnit kRelativeUnits[] = {
+    {"MINUTES FROM NOW", +1, FALSE},
+    {"HOURS FROM NOW", +1, TRUE},
+    {"MINUTES AGO", -1, FALSE},
+    {"HOURS AGO", -1, TRUE},
+};
+
+struct CMinuteOffset {
+    const char* pszPrefix;
+    int nSign;
+};
+
+const CMinuteOffset kMinuteOffsets[] = {
+    {"MINUTES TILL ", -1},  {"TILL ", -1},          {"TIL ", -1},
+    {"MINUTES UNTIL ", -1}, {"UNTIL ", -1},         {"MINUTES PAST ", +1},
+    {"PAST ", +1},          {"MINUTES AFTER ", +1}, {"AFTER ", +1},
+};
+
+COleDateTime ParseClockText(const CString& strClock, DWORD dwFlags) {
+    COleDateTime dt;
+    dt.ParseDateTime(strClock, dwFlags, LANG_USER_DEFAULT);
+    return dt;
+}
+
+} // namespace
+
+CString CDateParser::NormalizeMeridiem(const CString& strText) {
+    CString strUpper = strText;
+    strUpper.MakeUpper();
+    for (const auto& form : kMeridiemForms) {
+        // An occurrence at the very start does not count: there is no time in front of it.
+        int nAt = strUpper.Find(form[0]);
+        if (nAt <= 0) continue;
+        CString strBefore = strText.Left(nAt);
+        CString strAfter = strText.Mid(nAt + static_cast<int>(strlen(form[0])));
+        strBefore.TrimRight();
+        strAfter.TrimLeft();
+        return strBefore + form[1] + strAfter;
+    }
+    return strText;
+}
+
+// Two hour digits, a colon, two minute digits: "00" in front and the last two characters kept.
+CString CDateParser::ClockText(int nHour, int nMinute) {
+    CString strHour = "00" + NumberToString(nHour);
+    CString strMinute = "00" + NumberToString(nMinute);
+    return strHour.Right(2) + ":" + strMinute.Right(2);
+}
+
+int CDateParser::ApplyAmPmRule(int nHour, int nDigits) {
+    int nNowHour = Now().GetHour();
+    BOOL bAfternoon = FALSE;
+    switch (m_nAmPmRule) {
+    case ampmBeforeSeven:
+        bAfternoon = nHour < 7;
+        break;
+    case ampmBeforeNow:
+        bAfternoon = nDigits == 3 ? nHour < nNowHour : nHour < 12 && nHour < nNowHour;
+        break;
+    case ampmBeforeCutoff:
+        bAfternoon = nDigits == 3 ? nHour < m_nAmPmCutoff : nHour < 12 && nHour < m_nAmPmCutoff;
+        break;
+    default:
+        break;
+    }
+    return bAfternoon ? nHour + 12 : nHour;
+}
+
+// "5" is an hour, "430" is 4:30, "1730" is 17:30. Answers TRUE even when the minutes make no
+// time: the result is then invalid.
+BOOL CDateParser::ParseClockNumber(const CString& t, COleDateTime& dtOut) {
+    int nHour;
+    int nMinute = 0;
+    int nDigits = t.GetLength();
+    if (nDigits == 3) {
+        nHour = ToNumber(t.Left(1));
+        nMinute = ToNumber(t.Right(2));
+    } else if (nDigits == 4) {
+        nHour = ToNumber(t.Left(2));
+        nMinute = ToNumber(t.Right(2));
+    } else {
+        nHour = ToNumber(t);
+    }
+    nHour = ApplyAmPmRule(nHour, nDigits);
+    if (nHour > 23) nHour = 23;
+    dtOut = ParseClockText(ClockText(nHour, nMinute), VAR_TIMEVALUEONLY);
+    return TRUE;
+}
+
+BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
+    CParseSession session(*this);
+    if (m_bAbandoned) return FALSE;
+    CString t = Normalize(strText, TRUE);
+    dtOut = Now();
+
+    if (t.CompareNoCase("NOW") == 0) return TRUE;
+    if (t.CompareNoCase("NOON") == 0) {
+        dtOut = ParseClockText("12:00 PM", 0);
+        return TRUE;
+    }
+    if (t.CompareNoCase("MIDNIGHT") == 0) {
+        dtOut = ParseClockText("12:00 AM", 0);
+        return TRUE;
+    }
+    if (IsNumber(t)) return ParseClockNumber(t, dtOut);
+
+    int nOClock = t.Find("OCLOCK");
+    if (nOClock < 0) nOClock = t.Find("O'CLOCK");
+    if (nOClock < 0) nOClock = t.Find("O CLOCK");
+    if (nOClock > 1) {
+        // O'clock hours are always read the default way, whatever the A.M./P.M. rule.
+        int nHour = ToNumber(FirstWord(t));
+        if (nHour < 7) nHour += 12;
+        if (nHour > 23) nHour = 23;
+        dtOut = ParseClockText(ClockText(nHour, 0), VAR_TIMEVALUEONLY);
+        return TRUE;
+    }
+
+    for (const auto& unit : kRelativeUnits) {
+        if (EndsWithNoCase(t, unit.pszSuffix)) {
+            double dCount = unit.nSign * static_cast<double>(ToNumber(FirstWord(t)));
+            double dDays = unit.bHours ? dCount / 24.0 : dCount / 1440.0;
+            dtOut = Now() + COleDateTimeSpan(dDays);
+            return TRUE;
+        }
+    }
+
+    if (FirstWordIsNumber(t)) {
+        int nMinutes = ToNumber(FirstWord(t));
+        if (nMinutes <= 0 || nMinutes >= 59) return FALSE;
+        CString strRest = AfterFirstWord(t);
+        for (const auto& offset : kMinuteOffsets) {
+            if (!StartsWithNoCase(strRest, offset.pszPrefix)) continue;
+            COleDateTime dtBase;
+            CString strBase = strRest.Mid(static_cast<int>(strlen(offset.pszPrefix)));
+            if (!ReadBase(strBase, dtBase, TRUE)) return FALSE;
+            dtOut = dtBase + COleDateTimeSpan(0, 0, offset.nSign * nMinutes, 0);
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+    if (StartsWithNoCase(t, "HALF PAST ")) {
+        COleDateTime dtBase;
+        if (!ReadBase(t.Mid(10), dtBase, TRUE)) return FALSE;
+        dtOut = dtBase + COleDateTimeSpan(0, 0, 30, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
