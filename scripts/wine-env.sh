@@ -52,10 +52,16 @@ wine_env_start() {
   # A persistent server, started before any wine process so that none inherits our pipes.
   wineserver -f -p >"$WINE_STATE/wineserver.log" 2>&1 </dev/null &
   echo $! >"$WINE_STATE/wineserver.pid"
-  # Keeps explorer.exe (the desktop and the tray) alive between test programs.
-  wine "$keeper" >/dev/null 2>&1 </dev/null &
+  # Keeps explorer.exe (the desktop and the tray) alive between test programs; it tells
+  # when the desktop runs by creating the ready file.
+  rm -f "$WINE_STATE/keeper.ready"
+  wine "$keeper" "Z:${WINE_STATE//\//\\}\\keeper.ready" >/dev/null 2>&1 </dev/null &
   echo $! >"$WINE_STATE/keeper.pid"
-  sleep 0.5
+  local waited=0
+  until [ -f "$WINE_STATE/keeper.ready" ]; do
+    sleep 0.1; waited=$((waited + 1))
+    [ $waited -lt 600 ] || { echo "the Wine desktop did not start" >&2; return 1; }
+  done
 }
 
 wine_env_stop() {
