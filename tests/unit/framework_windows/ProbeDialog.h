@@ -27,7 +27,7 @@ public:
     std::function<int(CProbeDlg&)> onShown;      // the result to end with, or kKeepRunning
     std::vector<std::string> log;                // what the handlers saw, in order
 
-    // Window state seen from inside.
+    // Window state seen from inside (the "shown" hook runs once the dialog is visible).
     BOOL bVisibleInInit = TRUE;
     CRect rcAtShown;
     BOOL bVisibleAtShown = FALSE;
@@ -50,7 +50,9 @@ protected:
             EndDialog(kWatchdogResult);
             return;
         }
-        if (nIDEvent != kShownTimer)
+        // A timer that is due can beat the first idle time, before which the dialog is not
+        // shown yet: wait for the next tick then.
+        if (nIDEvent != kShownTimer || !IsWindowVisible())
             return;
         KillTimer(kShownTimer);
         GetWindowRect(&rcAtShown);
