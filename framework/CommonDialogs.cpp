@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "framework/DelayLoad.h"
 #include "framework/Wnd.h"
 
 COLORREF CColorDialog::clrSavedCustom[16] = {
@@ -9,6 +10,18 @@ COLORREF CColorDialog::clrSavedCustom[16] = {
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+
+namespace {
+BOOL CallChooseColor(CHOOSECOLORA* pcc) {
+    auto chooseColor = DelayLoaded<BOOL(WINAPI*)(CHOOSECOLORA*)>("comdlg32.dll", "ChooseColorA");
+    return chooseColor && chooseColor(pcc);
+}
+
+BOOL CallChooseFont(CHOOSEFONTA* pcf) {
+    auto chooseFont = DelayLoaded<BOOL(WINAPI*)(CHOOSEFONTA*)>("comdlg32.dll", "ChooseFontA");
+    return chooseFont && chooseFont(pcf);
+}
+}  // namespace
 
 HWND AfxCommonDialogOwner(CWnd* pParentWnd) {
     if (pParentWnd && pParentWnd->GetSafeHwnd()) return pParentWnd->GetSafeHwnd();
@@ -26,7 +39,7 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 
 int CColorDialog::DoModal() {
     m_cc.hwndOwner = AfxCommonDialogOwner(m_pParentWnd);
-    return ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
+    return CallChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }
 
 CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, HDC hdcPrinter,
@@ -54,7 +67,7 @@ int CFontDialog::DoModal() {
     // The system dialog may rewrite the font while the user browses; keep the start so that
     // a cancelled dialog leaves m_lf as it was.
     LOGFONTA before = m_lf;
-    if (ChooseFontA(&m_cf)) return IDOK;
+    if (CallChooseFont(&m_cf)) return IDOK;
     m_lf = before;
     return IDCANCEL;
 }

@@ -504,6 +504,13 @@ COLORREF ScreenPixel(int x, int y)
     return colour;
 }
 
+COLORREF WaitForPixel(int x, int y, COLORREF expected, DWORD timeoutMs)
+{
+    COLORREF seen = CLR_INVALID;
+    WaitUntil([&] { return (seen = ScreenPixel(x, y)) == expected; }, timeoutMs);
+    return seen;
+}
+
 std::string ScreenshotDir()
 {
     std::string path = BuildDir() + "e2e-screens";

@@ -91,6 +91,9 @@ void Drag(int fromX, int fromY, int toX, int toY);
 bool Screenshot(const std::string& path, const RECT* area = nullptr);
 // The colour of one screen pixel.
 COLORREF ScreenPixel(int x, int y);
+// Waits until the pixel has the expected colour (a window paints some time after it shows);
+// returns the colour last seen, so that a test can compare it and print it.
+COLORREF WaitForPixel(int x, int y, COLORREF expected, DWORD timeoutMs = 3000);
 // Where failure screenshots go: <build>\e2e-screens\ (created on demand).
 std::string ScreenshotDir();
 

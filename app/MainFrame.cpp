@@ -1,0 +1,76 @@
+#include "app/MainFrame.h"
+
+#include <string>
+
+#include "app/StoredNotes.h"
+#include "framework/WinApp.h"
+#include "note/NoteSettings.h"
+#include "note/NoteStore.h"
+#include "note/OptionsDlg.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_TRAY_NEWPAPER, OnNewPaper)
+    ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
+    ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
+    ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
+END_MESSAGE_MAP()
+// clang-format on
+
+namespace {
+
+const UINT kTrayCallback = WM_USER + 8;
+
+} // namespace
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+    HICON hIcon = AfxGetApp()->LoadIcon(IDI_TACKNOTE);
+    if (!m_tray.AddIcon(NULL, kTrayCallback, "Tacknote", hIcon, IDR_TRAYMENU)) return -1;
+    LoadDefaults();
+    m_tray.SetDefaultMenuItem(0, TRUE);
+    RestoreNotes();
+    return 0;
+}
+
+void CMainFrame::LoadDefaults() {
+    ReadSettingsFile(kDefaultsFile, g_settings);
+}
+
+void CMainFrame::SaveDefaults() {
+    WriteSettingsFile(kDefaultsFile, g_settings);
+}
+
+void CMainFrame::RestoreNotes() {
+    // Each note runs in its own process; a note that fails to start doesn't stop the others.
+    for (const std::string& name : RestorableNotes(ListNoteFiles()))
+        WinExec(NoteCommandLine(name).c_str(), SW_SHOW);
+}
+
+void CMainFrame::OnNewPaper() {
+    WinExec("tacknote.exe private", SW_SHOW);
+}
+
+void CMainFrame::OnOptions() {
+    // The dialog edits the defaults, which only notes created afterwards take up.
+    LoadDefaults();
+    COptionsDlg dlg;
+    if (dlg.DoModal() == IDOK) SaveDefaults();
+}
+
+void CMainFrame::OnAbout() {
+    // Does nothing until the program has an About box.
+}
+
+void CMainFrame::OnTrayClose() {
+    // Ends the tray instance only: the notes run in processes of their own.
+    DestroyWindow();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/SystemTray.h"
+#include "framework/FrameWnd.h"
+
+// The tray instance's main window: never shown. Owns the notification-area icon, starts a
+// note process for every stored note and carries out the icon menu's commands. Created on
+// the heap; it deletes itself when destroyed.
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNAMIC(CMainFrame)
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // The defaults file ".\tacknote.ini" into or from g_settings.
+    void LoadDefaults();
+    void SaveDefaults();
+    // Starts one note process per stored note in the working directory.
+    void RestoreNotes();
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnNewPaper();
+    afx_msg void OnOptions();
+    afx_msg void OnAbout();
+    afx_msg void OnTrayClose();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CSystemTray m_tray;
+};

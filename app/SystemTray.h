@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "app/TrayIconLogic.h"
+#include "framework/Wnd.h"
+
+// One notification-area icon with a tip. Its mouse notifications arrive in a hidden window
+// of the component's own; a right-button release shows the popup of the menu resource whose
+// id is the icon's id, a double-click runs the popup's default command. Commands go to the
+// application's main window.
+class CSystemTray : public CWnd {
+    DECLARE_DYNAMIC(CSystemTray)
+public:
+    CSystemTray();
+    ~CSystemTray() override;
+
+    // Creates the hidden window and adds the icon. pParent, when it has a window, receives
+    // the callback message instead of the hidden window. FALSE when there is no icon.
+    BOOL AddIcon(CWnd* pParent, UINT uCallbackMessage, LPCSTR szTip, HICON hIcon, UINT uID);
+    void DeleteIcon();
+    // Stores the popup's default item, by position or by command id.
+    BOOL SetDefaultMenuItem(UINT uItem, BOOL bByPos);
+
+    // The callback: wParam is the icon id, the low word of lParam the mouse message.
+    virtual LRESULT OnIconNotify(WPARAM wParam, LPARAM lParam);
+
+protected:
+    // The callback message is the caller's choice at AddIcon, so no fixed message-table
+    // entry can route it.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowMenu(CWnd* pTarget);
+    void RunDefault(CWnd* pTarget);
+
+    BOOL m_bEnabled;
+    NOTIFYICONDATAA m_tnd;
+    TrayDefaultItem m_default;
+};

@@ -1,0 +1,73 @@
+#include "note/NoteDlg.h"
+
+#include "framework/DC.h"
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+#include "note/NoteFile.h"
+#include "note/NoteState.h"
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CLOSE()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+// clang-format on
+
+CNoteDlg::CNoteDlg(CWnd* pParent)
+    : CDialog(IDD, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDI_TACKNOTE)) {}
+
+CNoteDlg::~CNoteDlg() = default;
+
+void CNoteDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_NOTE_EDIT, m_edit);
+}
+
+BOOL CNoteDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetWindowText("Tacknote");
+    // The control takes no more than a note file keeps, so no save ever cuts visible text.
+    m_edit.LimitText(kMaxNoteText);
+    SetTimer(kAlarmTimerId, kAlarmTimerMs);
+    if (IsStoredRectPresent(g_rcStored)) {
+        ShowWindow(SW_HIDE);
+        // Placed before it is first shown, so that a stored note never flashes up at the
+        // centre; the first paint applies the same rectangle again.
+        CRect rc(g_rcStored);
+        SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
+}
+
+void CNoteDlg::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    CRect rect;
+    GetClientRect(&rect);
+    int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CNoteDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+// Alt+F4 and the taskbar end the note but keep its files; only the menu's Close deletes.
+void CNoteDlg::OnClose() {
+    CDialog::OnClose();
+}
+
+void CNoteDlg::OnTimer(UINT nIDEvent) {
+    // kAlarmTimerId: the alarm due test belongs to the alarm feature.
+    CDialog::OnTimer(nIDEvent);
+}

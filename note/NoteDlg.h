@@ -1,0 +1,33 @@
+#pragma once
+// The note window: a borderless modal dialog that the text control fills. It carries the
+// program icon and the alarm check timer.
+
+#include "framework/Dialog.h"
+#include "note/NoteEdit.h"
+#include "res/resource.h"
+
+// The alarm check: every 15 s the note looks whether its alarm is due.
+const UINT_PTR kAlarmTimerId = 8001;
+const UINT kAlarmTimerMs = 15000;
+
+class CNoteDlg : public CDialog {
+public:
+    explicit CNoteDlg(CWnd* pParent = nullptr);
+    ~CNoteDlg() override;
+
+    enum { IDD = IDD_NOTE };
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnClose();
+    afx_msg void OnTimer(UINT nIDEvent);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CNoteEdit m_edit;
+    HICON m_hIcon;
+};

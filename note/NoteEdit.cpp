@@ -1,0 +1,251 @@
+#include "note/NoteEdit.h"
+
+#include <string>
+
+#include "framework/DC.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
+#include "note/NoteCommands.h"
+#include "note/NoteFile.h"
+#include "note/NoteSettings.h"
+#include "note/NoteState.h"
+#include "note/NoteStore.h"
+#include "note/OptionsDlg.h"
+#include "res/resource.h"
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
+    ON_WM_CTLCOLOR_REFLECT()
+    ON_CONTROL_REFLECT(EN_UPDATE, OnUpdateReflect)
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_KEYDOWN()
+    ON_WM_CONTEXTMENU()
+    ON_WM_LBUTTONDBLCLK()
+    ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocusReflect)
+    ON_WM_CAPTURECHANGED()
+END_MESSAGE_MAP()
+// clang-format on
+
+CNoteEdit::CNoteEdit() {
+    LoadNoteSettings();
+    m_crText = g_settings.crText;
+    m_crBack = g_settings.crBack;
+    m_brBack.CreateSolidBrush(m_crBack);
+    m_font.CreateFontIndirect(&g_settings.lf);
+}
+
+CNoteEdit::~CNoteEdit() = default;
+
+void CNoteEdit::LoadNoteSettings() {
+    ReadNoteSettingsFile();
+}
+
+void CNoteEdit::SaveNoteSettings() {
+    WriteNoteSettingsFile();
+}
+
+void CNoteEdit::SaveNote() {
+    if (!g_szNoteFile[0]) return;
+    // Still dragging: the place is written at the next loss of focus instead.
+    if (GetKeyState(VK_LBUTTON) < 0) return;
+    CString text;
+    GetWindowText(text);
+    SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()));
+}
+
+CRect CNoteEdit::StoredWindowRect() const {
+    CWnd* note = GetParent();
+    CRect rc;
+    note->GetWindowRect(&rc);
+    // A minimized window's rectangle is its icon's (far off screen); the note must come back
+    // where the user last saw it.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (note->IsIconic() && note->GetWindowPlacement(&placement)) {
+        // The restored rectangle is in work-area coordinates.
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(note->m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        rc = placement.rcNormalPosition;
+        rc.OffsetRect(monitor.rcWork.left - monitor.rcMonitor.left,
+                      monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+    return rc;
+}
+
+void CNoteEdit::ApplySettings() {
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&g_settings.lf);
+    SetFont(&m_font, TRUE);
+
+    m_crText = g_settings.crText;
+    m_crBack = g_settings.crBack;
+    m_brBack.DeleteObject();
+    m_brBack.CreateSolidBrush(m_crBack);
+
+    GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0,
+                              g_settings.nWidth, g_settings.nHeight, SWP_NOMOVE);
+    MoveWindow(0, 0, g_settings.nWidth, g_settings.nHeight, TRUE);
+    SetFocus();
+}
+
+void CNoteEdit::SetSelection(DWORD dwSel, BOOL bNoScroll) {
+    SendMessage(EM_SETSEL, LOWORD(dwSel), HIWORD(dwSel));
+    if (!bNoScroll) SendMessage(EM_SCROLLCARET);
+}
+
+// The first colour request comes with the control's first painting, when the note window
+// has been centred and shown.
+void CNoteEdit::RunFirstPaintSetup() {
+    // Cleared first: the setup repaints, and a nested request must not run it again.
+    g_bInitPending = FALSE;
+    ApplySettings();
+    // A stored note without a rectangle still shows its text, so its next save keeps it.
+    if (!g_strNoteText.IsEmpty()) SetWindowText(g_strNoteText);
+    if (IsStoredRectPresent(g_rcStored)) {
+        CRect rc(g_rcStored);
+        GetParent()->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                                  SWP_NOZORDER | SWP_SHOWWINDOW);
+        // The stored size wins over the settings' size; the text still fills the window.
+        MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+        SetFocus();
+    }
+}
+
+HBRUSH CNoteEdit::CtlColor(CDC* pDC, UINT /*nCtlColor*/) {
+    if (g_bInitPending) RunFirstPaintSetup();
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(m_crText);
+    return static_cast<HBRUSH>(m_brBack.GetSafeHandle());
+}
+
+// The text is drawn transparently, so the background must be erased under every change.
+void CNoteEdit::OnUpdateReflect() {
+    Invalidate(TRUE);
+}
+
+void CNoteEdit::OnKillFocusReflect() {
+    SaveNote();
+}
+
+// The left button never edits: it drags the whole note. The caret moves by keyboard only.
+void CNoteEdit::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
+    GetParent()->GetWindowRect(&m_rcWindow);
+    ClientToScreen(&point);
+    m_ptLast = point;
+    SetCursor(LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG)));
+    HideCaret();
+    m_bDragging = TRUE;
+    SetCapture();
+}
+
+void CNoteEdit::OnMouseMove(UINT nFlags, CPoint point) {
+    if (!m_bDragging || !(nFlags & MK_LBUTTON)) return;
+    ClientToScreen(&point);
+    int dx = point.x - m_ptLast.x;
+    int dy = point.y - m_ptLast.y;
+    if (dx == 0 && dy == 0) return;
+    GetParent()->SetWindowPos(nullptr, m_rcWindow.left + dx, m_rcWindow.top + dy, 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_rcWindow.OffsetRect(dx, dy);
+    m_ptLast = point;
+}
+
+void CNoteEdit::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/) {
+    if (m_bDragging) ReleaseCapture(); // ends the drag through OnCaptureChanged
+    EndDrag();
+    SetCursor(LoadCursorA(nullptr, IDC_IBEAM));
+    SetFocus();
+}
+
+// Capture can also be taken away (another window, a menu): the drag ends there too.
+void CNoteEdit::OnCaptureChanged(CWnd* /*pWnd*/) {
+    EndDrag();
+}
+
+void CNoteEdit::EndDrag() {
+    if (!m_bDragging) return;
+    m_bDragging = FALSE;
+    ShowCaret();
+}
+
+void CNoteEdit::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {}
+
+void CNoteEdit::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+    // A multi-line edit in a dialog closes the dialog on Escape; a note must not.
+    if (nChar == VK_ESCAPE) return;
+    Default();
+}
+
+void CNoteEdit::OnContextMenu(CWnd* /*pWnd*/, CPoint point) {
+    // From the keyboard (Shift+F10, the menu key) the position is -1,-1: use the caret's.
+    if (point.x == -1 && point.y == -1) {
+        GetCaretPos(&point);
+        ClientToScreen(&point);
+    }
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (const NoteMenuEntry& entry : kNoteMenu) {
+        if (entry.nID) {
+            menu.AppendMenu(MF_STRING, entry.nID, entry.pszText);
+        } else {
+            menu.AppendMenu(MF_SEPARATOR);
+        }
+    }
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // The whole value: a menu command carries notification code 0.
+    switch (wParam) {
+    case ID_NOTE_BLANK:
+        OnBlankPaper();
+        break;
+    case ID_NOTE_NEWPAPER:
+        OnNewPaper();
+        break;
+    case ID_NOTE_OPTIONS:
+        OnOptions();
+        break;
+    case ID_NOTE_MINIMIZE:
+        OnMinimize();
+        break;
+    case ID_NOTE_CLOSE:
+        OnCloseNote();
+        break;
+    // Print..., Save..., Alarm... and About... arrive with their own features.
+    default:
+        break;
+    }
+    return CEdit::OnCommand(wParam, lParam);
+}
+
+void CNoteEdit::OnBlankPaper() {
+    SetSel(0, -1);
+    SendMessage(EM_SCROLLCARET);
+    Clear();
+}
+
+void CNoteEdit::OnNewPaper() {
+    WinExec("tacknote.exe private", SW_SHOW);
+}
+
+// Edits this note's appearance; OK applies it at once and keeps it with the note.
+void CNoteEdit::OnOptions() {
+    COptionsDlg dlg;
+    if (dlg.DoModal() != IDOK) return;
+    ApplySettings();
+    SaveNoteSettings();
+}
+
+void CNoteEdit::OnMinimize() {
+    GetParent()->PostMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+// Deletes the note for good; the names are emptied first, so closing saves nothing.
+void CNoteEdit::OnCloseNote() {
+    DeleteNoteFiles();
+    GetParent()->PostMessage(WM_CLOSE);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The note's text control: fills the note window, paints in the note's colours, drags the
+// whole window with the left button, carries out the context menu, and saves the note each
+// time it loses the focus.
+
+#include "framework/Controls.h"
+#include "framework/GdiObjects.h"
+#include "framework/Geometry.h"
+
+class CNoteEdit : public CEdit {
+public:
+    // Reads the note's settings (its own file, else the defaults file) into g_settings.
+    CNoteEdit();
+    ~CNoteEdit() override;
+
+    void LoadNoteSettings();
+    void SaveNoteSettings();
+    // Writes the settings file and the note file, unless the note was deleted or the left
+    // button is down (a drag is still going on).
+    void SaveNote();
+    // Font, colours, topmost flag and size from g_settings; at the first paint and after the
+    // options dialog ends with OK.
+    void ApplySettings();
+    // dwSel packs start and end as EM_GETSEL returns them.
+    void SetSelection(DWORD dwSel, BOOL bNoScroll);
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    afx_msg void OnUpdateReflect();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnKillFocusReflect();
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void RunFirstPaintSetup();
+    void EndDrag();
+    // The note window's rectangle as it should be stored: its restored place while minimized.
+    CRect StoredWindowRect() const;
+
+    void OnBlankPaper();
+    void OnNewPaper();
+    void OnOptions();
+    void OnMinimize();
+    void OnCloseNote();
+
+    COLORREF m_crText;
+    COLORREF m_crBack;
+    CBrush m_brBack;
+    CFont m_font;
+    CPoint m_ptLast;  // cursor during a drag, screen coordinates
+    CRect m_rcWindow; // the note window during a drag, screen coordinates
+    BOOL m_bDragging = FALSE;
+};

@@ -1,0 +1,37 @@
+#include "note/NoteStartup.h"
+
+#include <cstring>
+
+#include "note/NoteFile.h"
+#include "note/NoteSettings.h"
+#include "note/NoteSize.h"
+#include "note/NoteState.h"
+
+bool PrepareNewNote(NameSystem& names, int screenWidth) {
+    SIZE size = DefaultNoteSize(screenWidth);
+    g_settings.nWidth = size.cx;
+    g_settings.nHeight = size.cy;
+
+    NoteNames chosen;
+    if (!ChooseNoteName(names, chosen)) return false;
+    strcpy(g_szNoteFile, chosen.szNoteFile);
+    strcpy(g_szSettingsFile, chosen.szSettingsFile);
+    g_rcStored = RECT{};
+    g_strNoteText.Empty();
+    return true;
+}
+
+bool PrepareStoredNote(const char* tail) {
+    char settings[kSettingsFileSize];
+    if (RoleForTail(tail) != ProcessRole::StoredNote || !SettingsNameFor(tail, settings)) {
+        return false;
+    }
+    StoredNote note{};
+    if (ReadNoteFile(tail, note) != NoteFileRead::Read) return false;
+
+    strcpy(g_szNoteFile, tail);
+    strcpy(g_szSettingsFile, settings);
+    g_rcStored = note.rc;
+    g_strNoteText = CString(note.text.data(), static_cast<int>(note.text.size()));
+    return true;
+}

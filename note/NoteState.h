@@ -1,0 +1,18 @@
+#pragma once
+// The process-wide state of a note process: one note per process, so these are per note.
+
+#include <windows.h>
+
+#include "framework/String.h"
+#include "note/CommandTail.h"
+
+// The note's two files in the working directory; emptied when the note is deleted, which
+// stops every later save.
+extern char g_szNoteFile[kNoteFileSize];
+extern char g_szSettingsFile[kSettingsFileSize];
+// The rectangle read from the note file; all 0 for a new note.
+extern RECT g_rcStored;
+// The text read from the note file, at most 4095 bytes.
+extern CString g_strNoteText;
+// Set until the note window's first paint has applied the settings.
+extern BOOL g_bInitPending;

@@ -1,0 +1,99 @@
+// The note's context menu and the ways a note ends: Blank Paper, New Paper, Minimize, Close,
+// and Alt+F4.
+#include "NoteDriver.h"
+
+namespace {
+
+using notes::NoteText;
+using notes::WaitForNote;
+
+class NoteMenu : public e2e::TacknoteTest {
+protected:
+    // A stored note at 100,150 - 420,390 with the given text.
+    HWND StartStored(e2e::Process& note, const std::string& text) {
+        dir.Write("tkn4.tkn", "100\r\n150\r\n420\r\n390\r\n" + text);
+        dir.Write("tkn4.ini", notes::BuiltInSettingsBytes(320, 240));
+        note = Start("tkn4.tkn");
+        HWND window = WaitForNote(note);
+        if (window) e2e::Activate(window);
+        return window;
+    }
+    const RECT kStored = {100, 150, 420, 390};
+};
+
+TEST_F(NoteMenu, MenuShowsTwelveEntriesAndBlankPaperEmptiesTheNote) {
+    notes::FocusThief thief;
+    e2e::Process note;
+    HWND window = StartStored(note, "text to blank");
+    ASSERT_NE(nullptr, window);
+
+    e2e::Click(200, 200, true);
+    HWND menu = e2e::WaitForWindow(note.Id(), "#32768", nullptr, 3000);
+    ASSERT_NE(nullptr, menu) << "no context menu";
+    notes::Snapshot("note-menu");
+    // Nine commands and three separators; another menu (the edit control's own) is shorter.
+    RECT rc = e2e::WindowRect(menu);
+    EXPECT_GT(rc.bottom - rc.top, 9 * 17);
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+
+    ASSERT_TRUE(e2e::WaitUntil([&] { return NoteText(window).empty(); }, 3000));
+    EXPECT_EQ("100\r\n150\r\n420\r\n390\r\ntext to blank", dir.Read("tkn4.tkn"));
+    ASSERT_TRUE(thief.Steal());
+    EXPECT_EQ(notes::NoteFileBytes(kStored, ""),
+              notes::WaitForFile(dir, "tkn4.tkn", notes::NoteFileBytes(kStored, "")));
+}
+
+TEST_F(NoteMenu, MinimizeKeepsTheNotesPlaceInItsFile) {
+    e2e::Process note;
+    HWND window = StartStored(note, "minimize me");
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(notes::PickMenuCommand(window, 200, 200, notes::kMinimize));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(window) != FALSE; }, 3000));
+    EXPECT_TRUE(note.Running());
+    // Minimizing takes the focus away, which saves: the place is the one the user saw.
+    EXPECT_EQ(notes::NoteFileBytes(kStored, "minimize me"),
+              notes::WaitForFile(dir, "tkn4.tkn", notes::NoteFileBytes(kStored, "minimize me")));
+}
+
+TEST_F(NoteMenu, CloseDeletesBothFilesAndEndsTheProcess) {
+    e2e::Process note;
+    HWND window = StartStored(note, "close me");
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(notes::PickMenuCommand(window, 200, 200, notes::kClose));
+    ASSERT_TRUE(note.WaitExit(5000)) << "the note process still runs";
+    EXPECT_TRUE(dir.List().empty());
+}
+
+TEST_F(NoteMenu, AltF4EndsTheNoteAndKeepsItsFiles) {
+    e2e::Process note;
+    HWND window = StartStored(note, "keep");
+    ASSERT_NE(nullptr, window);
+    e2e::PressKey(VK_END, false, true);
+    ASSERT_TRUE(notes::TypeInto(window, " me", "keep me"));
+    e2e::PressKey(VK_F4, true);
+    ASSERT_TRUE(note.WaitExit(5000)) << "the note process still runs";
+    EXPECT_EQ(notes::NoteFileBytes(kStored, "keep me"), dir.Read("tkn4.tkn"));
+    EXPECT_EQ(notes::BuiltInSettingsBytes(320, 240), dir.Read("tkn4.ini"));
+}
+
+TEST_F(NoteMenu, NewPaperStartsAnotherNoteProcess) {
+    e2e::Process note;
+    HWND window = StartStored(note, "first");
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(notes::PickMenuCommand(window, 200, 200, notes::kNewPaper));
+    HWND second = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+            for (HWND w : e2e::TopLevelWindows(0, "#32770", "Tacknote")) {
+                if (w != window) second = w;
+            }
+            return second != nullptr;
+        },
+        10000));
+    EXPECT_NE(note.Id(), e2e::WindowProcessId(second));
+    EXPECT_EQ(2u, e2e::ProcessIds("tacknote.exe").size());
+    EXPECT_TRUE(note.Running());
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "tray_driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace tray {
+
+namespace {
+
+std::string ClassOf(HWND window) {
+    char name[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK CollectIcon(HWND window, LPARAM param) {
+    if (ClassOf(window) == "__winex11_tray_icon" && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+HWND HostWindow(DWORD pid, DWORD timeoutMs) {
+    HWND found = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            std::vector<HWND> hosts =
+                e2e::TopLevelWindows(pid, "AfxFrameOrView42s", "Tacknote", false);
+            found = hosts.empty() ? nullptr : hosts.front();
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND CallbackWindow(DWORD pid, DWORD timeoutMs) {
+    HWND found = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            for (HWND window : e2e::TopLevelWindows(pid, nullptr, nullptr, false)) {
+                if (ClassOf(window).compare(0, 4, "Afx:") == 0 && e2e::WindowText(window).empty()) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    for (HWND tray : e2e::TopLevelWindows(0, "__winex11_standalone_tray", nullptr, false))
+        EnumChildWindows(tray, CollectIcon, reinterpret_cast<LPARAM>(&icons));
+    return icons;
+}
+
+bool WaitForIconCount(size_t count, DWORD timeoutMs) {
+    return e2e::WaitUntil([&] { return TrayIcons().size() == count; }, timeoutMs);
+}
+
+std::vector<HWND> NoteWindows(DWORD except) {
+    std::vector<HWND> notes;
+    for (HWND window : e2e::TopLevelWindows(0, "#32770", "Tacknote")) {
+        if (e2e::WindowProcessId(window) != except) notes.push_back(window);
+    }
+    return notes;
+}
+
+std::set<DWORD> NoteProcesses(DWORD except) {
+    std::set<DWORD> ids;
+    for (HWND window : NoteWindows(except))
+        ids.insert(e2e::WindowProcessId(window));
+    return ids;
+}
+
+bool WaitForNotes(size_t count, DWORD except, DWORD timeoutMs) {
+    return e2e::WaitUntil([&] { return NoteWindows(except).size() == count; }, timeoutMs);
+}
+
+HWND WaitForMenu(DWORD timeoutMs) {
+    return e2e::WaitForWindow(0, "#32768", nullptr, timeoutMs);
+}
+
+bool MenuGone(DWORD timeoutMs) {
+    return e2e::WaitUntil([] { return e2e::TopLevelWindows(0, "#32768", nullptr).empty(); },
+                          timeoutMs);
+}
+
+void PickMenuItem(HWND menu, int downs) {
+    for (int i = 0; i < downs; ++i)
+        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+std::string NoteFile(const RECT& rc, const std::string& text) {
+    char head[96];
+    std::snprintf(head, sizeof head, "%ld\r\n%ld\r\n%ld\r\n%ld\r\n", rc.left, rc.top, rc.right,
+                  rc.bottom);
+    return head + text;
+}
+
+} // namespace tray

@@ -1,0 +1,176 @@
+// The tray instance as a user meets it: one icon, the stored notes coming back, the icon's
+// menu and double-click, a refused second start, and "Close" leaving the notes alive.
+#include <algorithm>
+
+#include "e2e.h"
+#include "tray_driver.h"
+
+namespace {
+
+class Tray : public e2e::TacknoteTest {
+protected:
+    // Starts the tray instance and waits for its hidden host and its icon.
+    e2e::Process StartTray() {
+        e2e::Process process = Start("");
+        EXPECT_TRUE(process.Started());
+        EXPECT_NE(nullptr, tray::HostWindow(process.Id())) << "no tray host window";
+        EXPECT_TRUE(tray::WaitForIconCount(1)) << "icons: " << tray::TrayIcons().size();
+        return process;
+    }
+
+    void PostIconNotify(const e2e::Process& trayProcess, WPARAM iconId, UINT mouseMessage) {
+        HWND callback = tray::CallbackWindow(trayProcess.Id());
+        ASSERT_NE(nullptr, callback);
+        PostMessageA(callback, tray::kCallback, iconId, mouseMessage);
+    }
+};
+
+TEST_F(Tray, EmptyFolderShowsTheIconAndNoNote) {
+    e2e::Process trayProcess = StartTray();
+    HWND host = tray::HostWindow(trayProcess.Id());
+    ASSERT_NE(nullptr, host);
+    EXPECT_FALSE(IsWindowVisible(host)) << "the host window must stay hidden";
+    Sleep(1000);
+    EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty());
+    EXPECT_EQ(1u, e2e::ProcessIds("tacknote.exe").size());
+    EXPECT_TRUE(trayProcess.Running());
+    EXPECT_FALSE(dir.Exists("tacknote.ini")) << "the tray only reads the defaults";
+}
+
+TEST_F(Tray, StoredNotesComeBackEachInItsOwnProcessAtItsRectangle) {
+    const RECT rects[] = {{40, 300, 240, 450}, {300, 320, 560, 480}, {620, 340, 900, 560}};
+    for (int i = 0; i < 3; ++i)
+        dir.Write("tkn" + std::to_string(i + 1) + ".tkn", tray::NoteFile(rects[i], "note"));
+    e2e::Process trayProcess = StartTray();
+    ASSERT_TRUE(tray::WaitForNotes(3, trayProcess.Id()))
+        << "notes: " << tray::NoteWindows(trayProcess.Id()).size();
+    EXPECT_EQ(3u, tray::NoteProcesses(trayProcess.Id()).size());
+    for (const RECT& want : rects) {
+        bool placed = e2e::WaitUntil([&] {
+            for (HWND note : tray::NoteWindows(trayProcess.Id())) {
+                RECT got = e2e::WindowRect(note);
+                if (EqualRect(&got, &want)) return true;
+            }
+            return false;
+        });
+        EXPECT_TRUE(placed) << "no note at " << want.left << "," << want.top;
+    }
+}
+
+TEST_F(Tray, AnyTknFileStartsButOverlongNamesAreSkipped) {
+    dir.Write("tkn1.tkn", tray::NoteFile({100, 300, 300, 450}, "a note"));
+    dir.Write("junk.tkn", "this is no note at all");
+    // Too long for the note process; cut short it would name another note's files.
+    dir.Write("a-very-long-note-name.tkn", tray::NoteFile({400, 300, 600, 450}, "long"));
+    e2e::Process trayProcess = StartTray();
+    ASSERT_TRUE(tray::WaitForNotes(2, trayProcess.Id()))
+        << "notes: " << tray::NoteWindows(trayProcess.Id()).size();
+    Sleep(1000);
+    EXPECT_EQ(2u, tray::NoteWindows(trayProcess.Id()).size());
+    EXPECT_EQ(3u, e2e::ProcessIds("tacknote.exe").size()) << "tray and two notes";
+}
+
+TEST_F(Tray, SecondStartSaysSoAndLeavesOneIcon) {
+    e2e::Process first = StartTray();
+    e2e::Process second = Start("");
+    HWND box = e2e::WaitForWindow(second.Id(), "#32770", "Tacknote", 10000);
+    ASSERT_NE(nullptr, box) << "no message box from the second start";
+    EXPECT_EQ("Tacknote is already running in the System Tray.",
+              e2e::WindowText(GetDlgItem(box, 0xFFFF)));
+    EXPECT_TRUE(tray::WaitForIconCount(1));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(second.WaitExit(5000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(tray::WaitForIconCount(1));
+    EXPECT_NE(nullptr, tray::HostWindow(first.Id(), 100));
+}
+
+TEST_F(Tray, MenuOnRightButtonAndNewPaperStartsANote) {
+    e2e::Process trayProcess = StartTray();
+    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    HWND menu = tray::WaitForMenu();
+    ASSERT_NE(nullptr, menu) << "no menu on WM_RBUTTONUP";
+    RECT area = e2e::WindowRect(menu);
+    e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu.png", &area); // "New Paper" in bold
+    tray::PickMenuItem(menu, 1);                                    // "New Paper"
+    EXPECT_TRUE(tray::MenuGone());
+    ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
+    // The note is a new one: it has a name of its own once it saves.
+    EXPECT_TRUE(trayProcess.Running());
+}
+
+TEST_F(Tray, EscapeClosesTheMenuWithoutACommand) {
+    e2e::Process trayProcess = StartTray();
+    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    HWND menu = tray::WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(tray::MenuGone());
+    Sleep(800);
+    EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty());
+    EXPECT_TRUE(trayProcess.Running());
+}
+
+TEST_F(Tray, DoubleClickStartsANoteAndOtherIconsAreIgnored) {
+    e2e::Process trayProcess = StartTray();
+    PostIconNotify(trayProcess, tray::kIconId + 1, WM_LBUTTONDBLCLK);
+    PostIconNotify(trayProcess, tray::kIconId + 1, WM_RBUTTONUP);
+    Sleep(1000);
+    EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty());
+    EXPECT_TRUE(e2e::TopLevelWindows(0, "#32768", nullptr).empty());
+
+    PostIconNotify(trayProcess, tray::kIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
+}
+
+TEST_F(Tray, RealClicksOnTheIcon) {
+    e2e::Process trayProcess = StartTray();
+    std::vector<HWND> icons = tray::TrayIcons();
+    ASSERT_EQ(1u, icons.size());
+    RECT rc = e2e::WindowRect(icons[0]);
+    int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
+
+    e2e::Click(x, y, true);
+    HWND menu = tray::WaitForMenu();
+    ASSERT_NE(nullptr, menu) << "no menu on a right click";
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(tray::MenuGone());
+
+    e2e::DoubleClick(x, y);
+    EXPECT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
+}
+
+TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
+    dir.Write("tkn1.tkn", tray::NoteFile({200, 300, 480, 500}, "before"));
+    e2e::Process trayProcess = StartTray();
+    ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
+    HWND note = tray::NoteWindows(trayProcess.Id()).front();
+
+    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    HWND menu = tray::WaitForMenu();
+    ASSERT_NE(nullptr, menu);
+    tray::PickMenuItem(menu, 4); // "Close", past the two separators
+    ASSERT_TRUE(trayProcess.WaitExit(5000)) << "the tray instance still runs";
+    EXPECT_TRUE(tray::WaitForIconCount(0));
+    ASSERT_TRUE(IsWindow(note));
+    EXPECT_TRUE(IsWindowVisible(note));
+
+    // The note still edits and saves: type, then let another note take the focus.
+    ASSERT_TRUE(e2e::Activate(note));
+    e2e::PressKey(VK_END, false, true); // a click never places the caret in a note
+    e2e::TypeText(" after");
+    HWND edit = GetDlgItem(note, 206);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowText(edit) == "before after"; }))
+        << e2e::WindowText(edit);
+    e2e::Process other = Start("private");
+    EXPECT_TRUE(e2e::WaitUntil(
+        [&] {
+            return dir.Read("tkn1.tkn") == tray::NoteFile({200, 300, 480, 500}, "before after");
+        },
+        3000))
+        << dir.Read("tkn1.tkn");
+}
+
+} // namespace

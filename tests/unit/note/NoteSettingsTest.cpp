@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "WorkingDir.h"
+#include "note/NoteSettings.h"
+
+namespace {
+
+const char kFile[] = ".\\note.ini";
+
+void ExpectSame(const NoteSettings& a, const NoteSettings& b) {
+    EXPECT_EQ(a.crText, b.crText);
+    EXPECT_EQ(a.crBack, b.crBack);
+    EXPECT_EQ(a.nWidth, b.nWidth);
+    EXPECT_EQ(a.nHeight, b.nHeight);
+    EXPECT_EQ(a.bTopmost, b.bTopmost);
+    EXPECT_EQ(0, memcmp(&a.lf, &b.lf, sizeof a.lf));
+}
+
+NoteSettings ReadFrom(const char* path, NoteSettings start = BuiltInSettings()) {
+    ReadSettingsFile(path, start);
+    return start;
+}
+
+void WriteKey(const char* key, const char* value) {
+    WritePrivateProfileStringA("Settings", key, value, kFile);
+}
+
+TEST(NoteSettings, BuiltInValues) {
+    NoteSettings s = BuiltInSettings();
+    EXPECT_EQ(0x00FF0000u, s.crText);
+    EXPECT_EQ(0x0080FFFFu, s.crBack);
+    EXPECT_EQ(320, s.nWidth);
+    EXPECT_EQ(240, s.nHeight);
+    EXPECT_EQ(1, s.bTopmost);
+    LOGFONTA expected{};
+    expected.lfHeight = -24;
+    expected.lfWeight = 700;
+    expected.lfCharSet = 1;
+    strcpy(expected.lfFaceName, "Arial");
+    EXPECT_EQ(0, memcmp(&expected, &s.lf, sizeof expected));
+}
+
+TEST(NoteSettings, FileWrittenInKeyOrderWithCrLf) {
+    ScopedWorkingDir dir;
+    WriteSettingsFile(kFile, BuiltInSettings());
+    EXPECT_EQ(
+        "[Settings]\r\nTextColor=FF0000\r\nBackgroundColor=80FFFF\r\nWidth=320\r\nHeight=240\r\n"
+        "TopmostWindow=1\r\nlfHeight=-24\r\nlfWidth=0\r\nlfEscapement=0\r\nlfOrientation=0\r\n"
+        "lfWeight=700\r\nlfItalic=0\r\nlfUnderline=0\r\nlfStrikeOut=0\r\nlfCharSet=1\r\n"
+        "lfOutPrecision=0\r\nlfClipPrecision=0\r\nlfQuality=0\r\nlfPitchAndFamily=0\r\n"
+        "lfFaceName=Arial\r\n",
+        ReadBytes(kFile));
+}
+
+TEST(NoteSettings, RoundTripKeepsEveryField) {
+    ScopedWorkingDir dir;
+    NoteSettings s{};
+    s.crText = RGB(1, 2, 3);
+    s.crBack = 0; // black must survive as "0"
+    s.nWidth = 333;
+    s.nHeight = -5;
+    s.bTopmost = 0;
+    s.lf = LOGFONTA{-13, 7, 900, 450, 400, 1, 1, 1, 238, 3, 2, 4, 0x31, "Courier New"};
+    WriteSettingsFile(kFile, s);
+    ExpectSame(s, ReadFrom(kFile));
+
+    char text[16];
+    GetPrivateProfileStringA("Settings", "BackgroundColor", "", text, sizeof text, kFile);
+    EXPECT_STREQ("0", text);
+    GetPrivateProfileStringA("Settings", "TextColor", "", text, sizeof text, kFile);
+    EXPECT_STREQ("30201", text);
+}
+
+TEST(NoteSettings, ColoursReadAsHexadecimal) {
+    struct Case {
+        const char* stored;
+        COLORREF expected;
+    } cases[] = {
+        {"FF", RGB(255, 0, 0)},
+        {"0", RGB(0, 0, 0)},
+        {"80FFFF", RGB(255, 255, 128)},
+        {"ff00", RGB(0, 255, 0)},
+        {"garbage", 0},
+        {"12xyz", 0x12},
+        {"", 0},
+        {"FFFFFFFF", 0x00FFFFFF},
+        {"-1", 0x00FFFFFF},
+        {"1FF0000", 0x00FF0000},
+    };
+    ScopedWorkingDir dir;
+    for (const Case& c : cases) {
+        WriteKey("TextColor", c.stored);
+        EXPECT_EQ(c.expected, ReadFrom(kFile).crText) << '"' << c.stored << '"';
+    }
+}
+
+TEST(NoteSettings, NumbersConvertWithoutValidation) {
+    struct Case {
+        const char* key;
+        const char* stored;
+        int expected;
+    } cases[] = {
+        {"Width", "abc", 0},        {"Width", "12px", 12},
+        {"Height", "-7", -7},       {"TopmostWindow", "x", 0},
+        {"lfWeight", "400.5", 400}, {"lfItalic", "257", 1}, // the byte field keeps the low 8 bits
+        {"lfCharSet", "-1", 255},
+    };
+    ScopedWorkingDir dir;
+    for (const Case& c : cases) {
+        WriteSettingsFile(kFile, BuiltInSettings());
+        WriteKey(c.key, c.stored);
+        NoteSettings s = ReadFrom(kFile);
+        int value = !strcmp(c.key, "Width")           ? s.nWidth
+                    : !strcmp(c.key, "Height")        ? s.nHeight
+                    : !strcmp(c.key, "TopmostWindow") ? s.bTopmost
+                    : !strcmp(c.key, "lfWeight")      ? s.lf.lfWeight
+                    : !strcmp(c.key, "lfItalic")      ? s.lf.lfItalic
+                                                      : s.lf.lfCharSet;
+        EXPECT_EQ(c.expected, value) << c.key << "=" << c.stored;
+    }
+}
+
+TEST(NoteSettings, LongFaceNameIsCutTo31Characters) {
+    ScopedWorkingDir dir;
+    const char* face = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij"; // 36 characters
+    WriteKey("lfFaceName", face);
+    EXPECT_EQ(std::string(face, 31), ReadFrom(kFile).lf.lfFaceName);
+
+    // A record whose face name fills all 32 bytes is written without its 32nd byte.
+    NoteSettings s = BuiltInSettings();
+    memset(s.lf.lfFaceName, 'F', sizeof s.lf.lfFaceName);
+    WriteSettingsFile(kFile, s);
+    EXPECT_EQ(std::string(31, 'F'), ReadFrom(kFile).lf.lfFaceName);
+}
+
+TEST(NoteSettings, AbsentSizeKeepsCurrentSize) {
+    ScopedWorkingDir dir;
+    NoteSettings start = BuiltInSettings();
+    start.nWidth = 250;
+    start.nHeight = 188;
+    WriteKey("TextColor", "FF");
+    NoteSettings s = ReadFrom(kFile, start);
+    EXPECT_EQ(250, s.nWidth);
+    EXPECT_EQ(188, s.nHeight);
+    EXPECT_EQ(RGB(255, 0, 0), s.crText);
+}
+
+TEST(NoteSettings, AbsentFileGivesBuiltInValuesButKeepsSize) {
+    ScopedWorkingDir dir;
+    NoteSettings start{};
+    start.crText = RGB(9, 9, 9);
+    start.nWidth = 200;
+    start.nHeight = 150;
+    NoteSettings expected = BuiltInSettings();
+    expected.nWidth = 200;
+    expected.nHeight = 150;
+    ExpectSame(expected, ReadFrom(".\\absent.ini", start));
+    EXPECT_TRUE(dir.Files().empty());
+}
+
+} // namespace
