@@ -9,8 +9,10 @@
 #include <string>
 #include <unordered_map>
 
+#include "framework/CommonControls.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
+#include "framework/TempMap.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
@@ -23,11 +25,7 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     static auto* map = new std::unordered_map<HWND, CWnd*>;
     return *map;
 }
-std::unordered_map<HWND, CWnd*>& TemporaryMap()
-{
-    static auto* map = new std::unordered_map<HWND, CWnd*>;
-    return *map;
-}
+CTempMap<HWND, CWnd> g_temporaries;
 
 struct PendingCreation {
     CWnd* pWnd = nullptr;
@@ -69,11 +67,11 @@ std::string Lower(LPCSTR psz)
 LRESULT ResultAfterException(HWND hWnd, UINT message)
 {
     ::OutputDebugStringA("Tacknote: exception in a window procedure\n");
-    if (message == WM_CREATE || message == WM_NCCREATE)
-        return message == WM_CREATE ? -1 : FALSE;
+    if (message == WM_CREATE)
+        return -1;
     if (message == WM_PAINT)
         ::ValidateRect(hWnd, nullptr);
-    return 0;
+    return 0;  // also FALSE for WM_NCCREATE: the creation fails
 }
 
 LPCSTR RegisterOnce(LPCSTR lpszName, UINT nStyle, HCURSOR hCursor, HBRUSH hbr, HICON hIcon)
@@ -127,24 +125,16 @@ HWND CWndBinding::BoundWindowOf(const CWnd* pWnd)
 
 CWnd* CWndBinding::Temporary(HWND hWnd)
 {
-    auto& map = TemporaryMap();
-    auto it = map.find(hWnd);
-    if (it != map.end())
-        return it->second;
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;
-    map.emplace(hWnd, pWnd);
-    return pWnd;
+    return g_temporaries.Get(hWnd, [](HWND h) {
+        CWnd* pWnd = new CWnd;
+        pWnd->m_hWnd = h;
+        return pWnd;
+    });
 }
 
 void CWndBinding::DeleteTemporaries()
 {
-    auto& map = TemporaryMap();
-    for (auto& entry : map) {
-        entry.second->m_hWnd = nullptr;  // not ours to destroy
-        delete entry.second;
-    }
-    map.clear();
+    g_temporaries.Clear([](CWnd* pWnd) { pWnd->m_hWnd = nullptr; });  // not ours to destroy
 }
 
 void AFXAPI AfxDeleteTempMaps()
@@ -281,8 +271,7 @@ LPCSTR CWndBinding::ResolveClass(LPCSTR lpszClassName, WNDPROC* ppfnSuper)
     bool bFound = ::GetClassInfoExA(hInst, lpszClassName, &wc) ||
                   ::GetClassInfoExA(nullptr, lpszClassName, &wc);
     if (!bFound) {  // the common controls register their classes on first use
-        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
+        AfxInitCommonControls();
         bFound = ::GetClassInfoExA(nullptr, lpszClassName, &wc);
     }
     if (!bFound)
@@ -331,5 +320,5 @@ BOOL AfxIsIdleMessage(const MSG* pMsg)
         s_nLastMsg = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;  // WM_SYSTIMER: caret blink
+    return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;
 }
