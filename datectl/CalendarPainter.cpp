@@ -1,5 +1,8 @@
 #include "datectl/CalendarPainter.h"
 
+#include <cstdio>
+#include <optional>
+
 namespace {
 
 // Selects a calendar font for a scope; a font GDI refused leaves the DC's own.
@@ -100,15 +103,13 @@ void DrawDays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block
         }
         dc.SetTextColor(crText);
 
-        char text[4];
-        const int nLength = wsprintfA(text, "%d", cell.date.GetDay());
+        char text[12];
+        const int nLength = std::snprintf(text, sizeof text, "%d", cell.date.GetDay());
         CRect rc = cell.rcText;
-        if (context.isSpecialDay && context.isSpecialDay(cell.date)) {
-            FontScope special(dc, state.m_fontSpecialDay);
-            dc.DrawText(text, nLength, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
-        } else {
-            dc.DrawText(text, nLength, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
-        }
+        std::optional<FontScope> special;
+        if (context.isSpecialDay && context.isSpecialDay(cell.date))
+            special.emplace(dc, state.m_fontSpecialDay);
+        dc.DrawText(text, nLength, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
 
         if (state.m_bTodayMark && nSerial == nToday)
             dc.Draw3dRect(DayCellTodayFrame(cell.rcText), CALENDAR_TODAYFRAME, CALENDAR_TODAYFRAME);

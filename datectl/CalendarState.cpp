@@ -23,11 +23,7 @@ MonthCalendarState::MonthCalendarState()
     m_nMonth = now.GetMonth();
     m_nYear = now.GetYear();
 
-    const COLORREF crText = GetSysColor(COLOR_BTNTEXT);
-    m_fontHeader.Set(m_strFaceName, kDefaultPointSize, TRUE, FALSE, FALSE, crText);
-    m_fontWeekday.Set(m_strFaceName, kDefaultPointSize, FALSE, FALSE, FALSE, crText);
-    m_fontDay.Set(m_strFaceName, kDefaultPointSize, FALSE, FALSE, FALSE, crText);
-    m_fontSpecialDay.Set(m_strFaceName, kDefaultPointSize, TRUE, FALSE, FALSE, crText);
+    SetAllFonts(kDefaultPointSize);
 
     // The locale's names, read the way COleDateTime formats them.
     for (int nMonth = 1; nMonth <= 12; ++nMonth)

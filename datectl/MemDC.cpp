@@ -33,8 +33,6 @@ CMemDC::~CMemDC()
         m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this,
                       m_rect.left, m_rect.top, SRCCOPY);
         ::SelectObject(m_hDC, m_hOldBitmap);
-    } else {
-        // Shared with the target, which still owns it.
-        m_hDC = m_hAttribDC = nullptr;
     }
+    // Without the memory DC m_hDC is the target's, which CDC leaves alone (not owned).
 }

@@ -35,6 +35,19 @@ private:
     HGDIOBJ m_hSelected = nullptr;
 };
 
+// SaveDC for a scope: what measuring or painting selects and sets is undone however it ends.
+class SavedDC {
+public:
+    explicit SavedDC(CDC& dc) : m_dc(dc), m_nSaved(dc.SaveDC()) {}
+    ~SavedDC() { m_dc.RestoreDC(m_nSaved); }
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
+
+private:
+    CDC& m_dc;
+    const int m_nSaved;
+};
+
 CPoint MessagePos()
 {
     const DWORD dwPos = ::GetMessagePos();
@@ -93,10 +106,11 @@ void CMonthCalendar::EnsureFonts(CDC& dc)
 void CMonthCalendar::ComputeMetrics(CDC& dc)
 {
     EnsureFonts(dc);
-    const int nSaved = dc.SaveDC();
-    DcTextMeasure measure(dc, *this);
-    m_metrics = ComputeCalendarMetrics(measure, m_strMonthNames, m_nYear);
-    dc.RestoreDC(nSaved);
+    {
+        SavedDC saved(dc); // the measure selects the fonts it measures in
+        DcTextMeasure measure(dc, *this);
+        m_metrics = ComputeCalendarMetrics(measure, m_strMonthNames, m_nYear);
+    }
     m_bMetricsValid = 1;
 }
 
@@ -192,9 +206,10 @@ void CMonthCalendar::Draw(CDC& dc)
             }
         };
     }
-    const int nSaved = dc.SaveDC();
-    PaintCalendar(dc, *this, layout, context);
-    dc.RestoreDC(nSaved);
+    {
+        SavedDC saved(dc);
+        PaintCalendar(dc, *this, layout, context);
+    }
     RecordCalendarLayout(*this, layout);
 }
 
@@ -327,26 +342,23 @@ void CMonthCalendar::OnLButtonUp(UINT nFlags, CPoint point)
     } else if (m_bArrowHeld) {
         m_bArrowHeld = 0;
         Repaint();
-    } else if (m_bTodayPressed) {
-        const bool bAct = m_bTodayHot != 0;
-        m_bTodayPressed = m_bTodayHot = 0;
+    } else if (m_bTodayPressed || m_bNonePressed) {
+        // A footer button acts only when the button goes up over it.
+        const bool bToday = m_bTodayPressed != 0;
+        int& bPressed = bToday ? m_bTodayPressed : m_bNonePressed;
+        int& bHot = bToday ? m_bTodayHot : m_bNoneHot;
+        const bool bAct = bHot != 0;
+        bPressed = bHot = 0;
         if (bAct) {
-            GoToToday(COleDateTime::GetCurrentTime());
-            Repaint();
-            Notify(NM_CLICK);
-        } else {
-            Repaint();
+            const COleDateTime now = COleDateTime::GetCurrentTime();
+            if (bToday)
+                GoToToday(now);
+            else
+                ChooseNone(now);
         }
-    } else if (m_bNonePressed) {
-        const bool bAct = m_bNoneHot != 0;
-        m_bNonePressed = m_bNoneHot = 0;
-        if (bAct) {
-            ChooseNone(COleDateTime::GetCurrentTime());
-            Repaint();
+        Repaint();
+        if (bAct)
             Notify(NM_CLICK);
-        } else {
-            Repaint();
-        }
     } else if (m_bMonthListActive) {
         if (m_pMonthList && m_nListBlock >= 0) {
             ShowPickedMonth(YearMonth{m_pMonthList->m_nPickedMonth, m_pMonthList->m_nPickedYear},
@@ -403,7 +415,7 @@ void CMonthCalendar::OpenMonthList(int nBlock)
         EnsureFonts(dc); // the list writes in the day font
     }
     m_pMonthList = std::make_unique<CMonthPicker>();
-    m_nListTimerId = SetTimer(CALENDAR_LISTTIMER_ID, CALENDAR_LISTTIMER_MS, nullptr);
+    m_listTimer.Set(this, CALENDAR_LISTTIMER_ID, CALENDAR_LISTTIMER_MS);
     m_pMonthList->SetMiddleMonth(month.nMonth, month.nYear);
     m_pMonthList->m_pOwnerCalendar = this;
 
@@ -426,9 +438,7 @@ void CMonthCalendar::CloseMonthList()
 {
     const bool bHadCapture = m_bMonthListActive != 0;
     m_bMonthListActive = 0; // first: releasing the capture reports back synchronously
-    if (m_nListTimerId != 0 && m_hWnd)
-        KillTimer(m_nListTimerId);
-    m_nListTimerId = 0;
+    m_listTimer.Kill();
     m_nListBlock = -1;
     m_pMonthList.reset();
     if (bHadCapture && m_hWnd && ::GetCapture() == m_hWnd)
@@ -448,7 +458,7 @@ void CMonthCalendar::ScrollMonthList(int yScreen)
 
 void CMonthCalendar::OnTimer(UINT nIDEvent)
 {
-    if (m_bMonthListActive && m_nListTimerId != 0 && nIDEvent == m_nListTimerId) {
+    if (m_bMonthListActive && m_listTimer.IsEvent(nIDEvent)) {
         // Keeps the list scrolling while the mouse rests above or below it.
         ScrollMonthList(MessagePos().y);
         return;

@@ -10,6 +10,7 @@
 #include "datectl/CalendarState.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "framework/WndTimer.h"
 
 #include <memory>
 
@@ -65,5 +66,5 @@ private:
     void ScrollMonthList(int yScreen);
 
     std::unique_ptr<CMonthPicker> m_pMonthList;
-    UINT_PTR m_nListTimerId = 0;
+    CWndTimer m_listTimer; // scrolls the month list while the mouse rests off it
 };

@@ -55,12 +55,12 @@ const char* const kAbbreviations[][2] = {
 // initialiser still finds the table constructed.
 CMapStringToString& CDateParser::Abbreviations() {
     static CMapStringToString s_mapAbbreviations(10);
-    static BOOL s_bAbbreviationsFilled = FALSE;
-    if (!s_bAbbreviationsFilled) {
+    static const bool s_bFilled = [] {
         for (const auto& entry : kAbbreviations)
             s_mapAbbreviations.SetAt(entry[0], entry[1]);
-        s_bAbbreviationsFilled = TRUE;
-    }
+        return true;
+    }();
+    (void)s_bFilled;
     return s_mapAbbreviations;
 }
 

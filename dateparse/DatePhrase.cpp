@@ -24,6 +24,13 @@ const char* const kLastYear[] = {"PAST YEAR", "THIS PAST YEAR", "LAST YEAR", "TH
 const char* const kBackwardWeekday[] = {"LAST ", "THIS PAST ", "PAST "};
 const char* const kForwardWeekday[] = {"NEXT ", ""};
 
+template <size_t N> bool IsOneOf(const CString& t, const char* const (&phrases)[N]) {
+    for (const char* pszPhrase : phrases) {
+        if (t.CompareNoCase(pszPhrase) == 0) return true;
+    }
+    return false;
+}
+
 // "ONE DAY AGO", "A DAYS FROM NOW", "DAY AGO" ...: every spelling of a count of one.
 BOOL IsOneUnit(const CString& t, const char* pszUnit, const char* pszDirection) {
     static const char* const kCounts[] = {"ONE ", "1 ", "A ", ""};
@@ -92,33 +99,27 @@ BOOL CDateParser::ParseWholePhrase(const CString& t, COleDateTime& dtOut) {
     if (ParseBareHoliday(t, dtOut)) return TRUE;
 
     // Today's day in the next or the previous year: invalid on 29 February.
-    for (int nDirection : {+1, -1}) {
-        const char* const* ppPhrases = nDirection > 0 ? kNextYear : kLastYear;
-        int nPhrases = nDirection > 0 ? 2 : 4;
-        for (int i = 0; i < nPhrases; ++i) {
-            if (t.CompareNoCase(ppPhrases[i]) == 0) {
-                COleDateTime dt;
-                dt.SetDate(dtNow.GetYear() + nDirection, dtNow.GetMonth(), dtNow.GetDay());
-                dtOut = dt;
-                return TRUE;
-            }
-        }
+    const int nYearStep = IsOneOf(t, kNextYear) ? +1 : IsOneOf(t, kLastYear) ? -1 : 0;
+    if (nYearStep != 0) {
+        COleDateTime dt;
+        dt.SetDate(dtNow.GetYear() + nYearStep, dtNow.GetMonth(), dtNow.GetDay());
+        dtOut = dt;
+        return TRUE;
     }
 
     // The latest such weekday before today, or the first after it; never today itself.
     int nToday = dtNow.GetDayOfWeek();
     for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        const char* pszWeekday = GrammarCommon::kWeekdays[nWeekday - 1];
         for (const char* pszLead : kBackwardWeekday) {
-            if (t.CompareNoCase(CString(pszLead) + GrammarCommon::kWeekdays[nWeekday - 1]) == 0) {
+            if (t.CompareNoCase(CString(pszLead) + pszWeekday) == 0) {
                 int nBack = (nToday - nWeekday + 6) % 7 + 1;
                 dtOut = dtNow - COleDateTimeSpan(nBack, 0, 0, 0);
                 return TRUE;
             }
         }
-    }
-    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
         for (const char* pszLead : kForwardWeekday) {
-            if (t.CompareNoCase(CString(pszLead) + GrammarCommon::kWeekdays[nWeekday - 1]) == 0) {
+            if (t.CompareNoCase(CString(pszLead) + pszWeekday) == 0) {
                 int nAhead = (nWeekday - nToday + 6) % 7 + 1;
                 dtOut = dtNow + COleDateTimeSpan(nAhead, 0, 0, 0);
                 return TRUE;

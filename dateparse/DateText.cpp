@@ -33,10 +33,8 @@ bool SameNoCase(const char* a, int nLengthA, const char* b, int nLengthB) {
     return true;
 }
 
-CString Trimmed(CString s) {
-    s.TrimRight();
-    s.TrimLeft();
-    return s;
+CString Trimmed(const CString& s) {
+    return CDateParser::Normalize(s, FALSE);
 }
 
 } // namespace

@@ -10,9 +10,6 @@ BOOL CDateParser::ParseCountedWeekdays(const CString& t, COleDateTime& dtOut) {
     for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
         CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
         if (EndsWithNoCase(t, strPlural + " AGO")) return NthWeekdayBefore(nCount, nWeekday, dtOut);
-    }
-    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
-        CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
         if (EndsWithNoCase(t, strPlural + " FROM NOW") ||
             EndsWithNoCase(t, strPlural + " FROM TODAY"))
             return NthWeekdayAfter(nCount, nWeekday, dtOut);

@@ -64,10 +64,8 @@ const CDirection kDirections[] = {
     {"PAST ", -1}, {"THIS LAST ", -1}, {"THIS PAST ", -1},
 };
 
-CString Trimmed(CString s) {
-    s.TrimRight();
-    s.TrimLeft();
-    return s;
+CString Trimmed(const CString& s) {
+    return CDateParser::Normalize(s, FALSE);
 }
 
 } // namespace

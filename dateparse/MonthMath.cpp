@@ -41,14 +41,20 @@ COleDateTime CDateParser::NthWeekdayOfMonth(int n, int nDayOfWeek, int nMonth) {
     return dt;
 }
 
-BOOL CDateParser::NthWeekdayBefore(int n, int nDayOfWeek, COleDateTime& dtOut) {
-    COleDateTime dtDay = Now() - COleDateTimeSpan(1, 0, 0, 0);
+namespace {
+
+// Walks day by day from the day after (nStep +1) or before (nStep -1) dtNow; a count of 0 is
+// that first day itself.
+BOOL NthWeekdayFrom(const COleDateTime& dtNow, int nStep, int n, int nDayOfWeek,
+                    COleDateTime& dtOut) {
+    const COleDateTimeSpan oneDay(nStep, 0, 0, 0);
+    COleDateTime dtDay = dtNow + oneDay;
     if (n == 0) {
         dtOut = dtDay;
         return TRUE;
     }
     int nCount = 0;
-    for (int i = 0; i < kWeekdaySearchDays; ++i, dtDay -= COleDateTimeSpan(1, 0, 0, 0)) {
+    for (int i = 0; i < kWeekdaySearchDays; ++i, dtDay += oneDay) {
         if (dtDay.GetDayOfWeek() == nDayOfWeek && ++nCount == n) {
             dtOut = dtDay;
             return TRUE;
@@ -57,20 +63,14 @@ BOOL CDateParser::NthWeekdayBefore(int n, int nDayOfWeek, COleDateTime& dtOut) {
     return FALSE;
 }
 
+} // namespace
+
+BOOL CDateParser::NthWeekdayBefore(int n, int nDayOfWeek, COleDateTime& dtOut) {
+    return NthWeekdayFrom(Now(), -1, n, nDayOfWeek, dtOut);
+}
+
 BOOL CDateParser::NthWeekdayAfter(int n, int nDayOfWeek, COleDateTime& dtOut) {
-    COleDateTime dtDay = Now() + COleDateTimeSpan(1, 0, 0, 0);
-    if (n == 0) {
-        dtOut = dtDay;
-        return TRUE;
-    }
-    int nCount = 0;
-    for (int i = 0; i < kWeekdaySearchDays; ++i, dtDay += COleDateTimeSpan(1, 0, 0, 0)) {
-        if (dtDay.GetDayOfWeek() == nDayOfWeek && ++nCount == n) {
-            dtOut = dtDay;
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return NthWeekdayFrom(Now(), +1, n, nDayOfWeek, dtOut);
 }
 
 namespace {

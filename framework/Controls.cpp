@@ -2,6 +2,42 @@
 
 #include <vector>
 
+namespace {
+
+// STM_SETIMAGE / BM_SETIMAGE and their getters: the image handle rides in lParam and comes
+// back as the result.
+template <class Handle>
+Handle SetImage(const CWnd& control, UINT message, WPARAM nType, Handle hImage)
+{
+    return reinterpret_cast<Handle>(
+        control.SendMessage(message, nType, reinterpret_cast<LPARAM>(hImage)));
+}
+
+template <class Handle>
+Handle GetImage(const CWnd& control, UINT message, WPARAM nType)
+{
+    return reinterpret_cast<Handle>(control.SendMessage(message, nType));
+}
+
+// The list messages that take a string in lParam and answer an index or an error.
+int SendString(const CWnd& control, UINT message, WPARAM wParam, LPCSTR lpsz)
+{
+    return static_cast<int>(control.SendMessage(message, wParam, reinterpret_cast<LPARAM>(lpsz)));
+}
+
+// The text of list item nIndex, or "" when there is no such item.
+CString ItemText(const CWnd& control, UINT nLengthMessage, UINT nTextMessage, int nIndex)
+{
+    const int nLength = static_cast<int>(control.SendMessage(nLengthMessage, nIndex));
+    if (nLength < 0)  // CB_ERR, LB_ERR
+        return CString();
+    std::vector<char> buffer(nLength + 1, '\0');
+    control.SendMessage(nTextMessage, nIndex, reinterpret_cast<LPARAM>(buffer.data()));
+    return CString(buffer.data());
+}
+
+}  // namespace
+
 // ---- CStatic -------------------------------------------------------------------------------
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -11,14 +47,10 @@ BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
 
 HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
 {
-    return reinterpret_cast<HBITMAP>(
-        SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return SetImage(*this, STM_SETIMAGE, IMAGE_BITMAP, hBitmap);
 }
 
-HBITMAP CStatic::GetBitmap() const
-{
-    return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
-}
+HBITMAP CStatic::GetBitmap() const { return GetImage<HBITMAP>(*this, STM_GETIMAGE, IMAGE_BITMAP); }
 
 HICON CStatic::SetIcon(HICON hIcon)
 {
@@ -29,11 +61,10 @@ HICON CStatic::GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_
 
 HCURSOR CStatic::SetCursor(HCURSOR hCursor)
 {
-    return reinterpret_cast<HCURSOR>(
-        SendMessage(STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
+    return SetImage(*this, STM_SETIMAGE, IMAGE_CURSOR, hCursor);
 }
 
-HCURSOR CStatic::GetCursor() { return reinterpret_cast<HCURSOR>(SendMessage(STM_GETIMAGE, IMAGE_CURSOR)); }
+HCURSOR CStatic::GetCursor() { return GetImage<HCURSOR>(*this, STM_GETIMAGE, IMAGE_CURSOR); }
 
 // ---- CButton -------------------------------------------------------------------------------
 
@@ -44,22 +75,12 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd*
 
 HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
 {
-    return reinterpret_cast<HBITMAP>(
-        SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return SetImage(*this, BM_SETIMAGE, IMAGE_BITMAP, hBitmap);
 }
 
-HBITMAP CButton::GetBitmap() const
-{
-    return reinterpret_cast<HBITMAP>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP));
-}
-
-HICON CButton::SetIcon(HICON hIcon)
-{
-    return reinterpret_cast<HICON>(
-        SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
-}
-
-HICON CButton::GetIcon() const { return reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON)); }
+HBITMAP CButton::GetBitmap() const { return GetImage<HBITMAP>(*this, BM_GETIMAGE, IMAGE_BITMAP); }
+HICON CButton::SetIcon(HICON hIcon) { return SetImage(*this, BM_SETIMAGE, IMAGE_ICON, hIcon); }
+HICON CButton::GetIcon() const { return GetImage<HICON>(*this, BM_GETIMAGE, IMAGE_ICON); }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
@@ -116,14 +137,14 @@ int CEdit::GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const
     if (nMaxLength < static_cast<int>(sizeof(WORD))) {
         std::vector<char> small(sizeof(WORD) + 1, '\0');
         *reinterpret_cast<WORD*>(small.data()) = sizeof(WORD);
-        const int n = static_cast<int>(SendMessage(EM_GETLINE, nIndex, reinterpret_cast<LPARAM>(small.data())));
+        const int n = SendString(*this, EM_GETLINE, nIndex, small.data());
         const int nCopy = n < nMaxLength ? n : nMaxLength;
         for (int i = 0; i < nCopy; ++i)
             lpszBuffer[i] = small[i];
         return nCopy;
     }
     *reinterpret_cast<WORD*>(lpszBuffer) = static_cast<WORD>(nMaxLength);
-    return static_cast<int>(SendMessage(EM_GETLINE, nIndex, reinterpret_cast<LPARAM>(lpszBuffer)));
+    return SendString(*this, EM_GETLINE, nIndex, lpszBuffer);
 }
 
 CPoint CEdit::PosFromChar(UINT nChar) const
@@ -141,44 +162,37 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 int CComboBox::AddString(LPCTSTR lpszString)
 {
-    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+    return SendString(*this, CB_ADDSTRING, 0, lpszString);
 }
 
 int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
 {
-    return static_cast<int>(SendMessage(CB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(lpszString)));
+    return SendString(*this, CB_INSERTSTRING, nIndex, lpszString);
 }
 
 int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const
 {
-    return static_cast<int>(SendMessage(CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(lpszText)));
+    return SendString(*this, CB_GETLBTEXT, nIndex, lpszText);
 }
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    const int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    std::vector<char> buffer(nLen + 1, '\0');
-    GetLBText(nIndex, buffer.data());
-    rString = buffer.data();
+    rString = ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const
 {
-    return static_cast<int>(SendMessage(CB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
+    return SendString(*this, CB_FINDSTRING, nStartAfter, lpszString);
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
 {
-    return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
+    return SendString(*this, CB_FINDSTRINGEXACT, nIndexStart, lpszFind);
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString)
 {
-    return static_cast<int>(SendMessage(CB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
+    return SendString(*this, CB_SELECTSTRING, nStartAfter, lpszString);
 }
 
 // ---- CListBox ------------------------------------------------------------------------------
@@ -188,36 +202,25 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
     return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CListBox::AddString(LPCTSTR lpszItem)
-{
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
-}
-
+int CListBox::AddString(LPCTSTR lpszItem) { return SendString(*this, LB_ADDSTRING, 0, lpszItem); }
 int CListBox::InsertString(int nIndex, LPCTSTR lpszItem)
 {
-    return static_cast<int>(SendMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(lpszItem)));
+    return SendString(*this, LB_INSERTSTRING, nIndex, lpszItem);
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    const int nLen = GetTextLen(nIndex);
-    if (nLen == LB_ERR) {
-        rString.Empty();
-        return;
-    }
-    std::vector<char> buffer(nLen + 1, '\0');
-    SendMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(buffer.data()));
-    rString = buffer.data();
+    rString = ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
 {
-    return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
+    return SendString(*this, LB_FINDSTRINGEXACT, nIndexStart, lpszFind);
 }
 
 int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem)
 {
-    return static_cast<int>(SendMessage(LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
+    return SendString(*this, LB_SELECTSTRING, nStartAfter, lpszItem);
 }
 
 // ---- CSpinButtonCtrl -----------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "framework/DC.h"
 
+#include "framework/PossiblyNull.h"
 #include "framework/TempMap.h"
 #include "framework/Wnd.h"
 
@@ -15,9 +16,7 @@ CDC::~CDC()
 
 HDC CDC::GetSafeHdc() const
 {
-    // MFC code calls this through possibly null pointers.
-    const CDC* self = this;
-    asm("" : "+r"(self));
+    const CDC* self = AfxPossiblyNull(this);
     return self ? self->m_hDC : nullptr;
 }
 

@@ -66,6 +66,13 @@ CString WindowText(HWND hWnd)
     return str;
 }
 
+// Tells the user why the value cannot be taken and ends the exchange as failed.
+[[noreturn]] void Refuse(CDataExchange* pDX, LPCSTR lpszPrompt)
+{
+    AfxMessageBox(lpszPrompt, MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
 // Whole decimal numbers only, blanks around them allowed.
 bool ParseLong(const char* psz, bool bUnsigned, long long& value)
 {
@@ -91,10 +98,8 @@ void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, long long minValue, 
     if (pDX->m_bSaveAndValidate) {
         long long parsed = 0;
         const CString text = WindowText(hWndCtrl);
-        if (!ParseLong(text, minValue >= 0, parsed) || parsed < minValue || parsed > maxValue) {
-            AfxMessageBox(lpszPrompt, MB_ICONEXCLAMATION);
-            pDX->Fail();
-        }
+        if (!ParseLong(text, minValue >= 0, parsed) || parsed < minValue || parsed > maxValue)
+            Refuse(pDX, lpszPrompt);
         value = static_cast<T>(parsed);
     } else {
         char szBuffer[32];
@@ -173,13 +178,22 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 
 // ---- lists ---------------------------------------------------------------------------------
 
-void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+namespace {
+
+void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index, UINT nGetMessage, UINT nSetMessage)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0));
+        index = static_cast<int>(::SendMessageA(hWndCtrl, nGetMessage, 0, 0));
     else
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, index, 0);
+        ::SendMessageA(hWndCtrl, nSetMessage, index, 0);
+}
+
+}  // namespace
+
+void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    ExchangeIndex(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
@@ -195,11 +209,7 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 
 void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageA(hWndCtrl, LB_SETCURSEL, index, 0);
+    ExchangeIndex(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 // ---- validation ----------------------------------------------------------------------------
@@ -210,8 +220,7 @@ void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
         return;
     CString strPrompt;
     strPrompt.Format("Please enter an integer between %d and %d.", minVal, maxVal);
-    AfxMessageBox(strPrompt, MB_ICONEXCLAMATION);
-    pDX->Fail();
+    Refuse(pDX, strPrompt);
 }
 
 void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
@@ -220,8 +229,7 @@ void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT max
         return;
     CString strPrompt;
     strPrompt.Format("Please enter an integer between %u and %u.", minVal, maxVal);
-    AfxMessageBox(strPrompt, MB_ICONEXCLAMATION);
-    pDX->Fail();
+    Refuse(pDX, strPrompt);
 }
 
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
@@ -230,8 +238,7 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         if (value.GetLength() > nChars) {
             CString strPrompt;
             strPrompt.Format("Please enter no more than %d characters.", nChars);
-            AfxMessageBox(strPrompt, MB_ICONEXCLAMATION);
-            pDX->Fail();
+            Refuse(pDX, strPrompt);
         }
     } else if (pDX->m_hWndLastControl && pDX->m_bEditLastControl) {
         ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, nChars, 0);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cwchar>
+#include <memory>
 #include <string>
 
 namespace {
@@ -123,15 +125,17 @@ bool InDateRange(DATE dt)
     return SplitDate(dt, parts);
 }
 
-CString NarrowFromBstr(BSTR bstr)
+// A BSTR freed with its scope.
+using BstrHolder = std::unique_ptr<OLECHAR, decltype(&::SysFreeString)>;
+
+CString NarrowFromWide(LPCWSTR pwsz, int nWide)
 {
     CString result;
-    const int nWide = static_cast<int>(::SysStringLen(bstr));
-    if (nWide == 0)
+    if (nWide <= 0)
         return result;
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, bstr, nWide, nullptr, 0, nullptr, nullptr);
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pwsz, nWide, nullptr, 0, nullptr, nullptr);
     if (nBytes > 0) {
-        ::WideCharToMultiByte(CP_ACP, 0, bstr, nWide, result.GetBufferSetLength(nBytes), nBytes,
+        ::WideCharToMultiByte(CP_ACP, 0, pwsz, nWide, result.GetBufferSetLength(nBytes), nBytes,
                               nullptr, nullptr);
         result.ReleaseBuffer(nBytes);
     }
@@ -143,10 +147,7 @@ CString TimeZoneName()
     TIME_ZONE_INFORMATION tzi;
     if (::GetTimeZoneInformation(&tzi) == TIME_ZONE_ID_INVALID)
         return CString();
-    BSTR bstr = ::SysAllocString(tzi.StandardName);
-    CString name = NarrowFromBstr(bstr);
-    ::SysFreeString(bstr);
-    return name;
+    return NarrowFromWide(tzi.StandardName, static_cast<int>(std::wcslen(tzi.StandardName)));
 }
 
 // Week of the year, the first week starting on the first nFirstWeekday (0 = Sunday).
@@ -400,17 +401,16 @@ BOOL COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
     if (lpszDate == nullptr)
         lpszDate = "";
     const int nWide = ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, nullptr, 0);
-    BSTR bstr = ::SysAllocStringLen(nullptr, nWide > 0 ? nWide - 1 : 0);
-    if (bstr == nullptr) {
+    BstrHolder bstr(::SysAllocStringLen(nullptr, nWide > 0 ? nWide - 1 : 0), &::SysFreeString);
+    if (!bstr) {
         m_status = invalid;
         return FALSE;
     }
     if (nWide > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, bstr, nWide);
+        ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, bstr.get(), nWide);
 
     DATE dtResult = 0;
-    const HRESULT hr = ::VarDateFromStr(bstr, lcid, dwFlags, &dtResult);
-    ::SysFreeString(bstr);
+    const HRESULT hr = ::VarDateFromStr(bstr.get(), lcid, dwFlags, &dtResult);
     if (FAILED(hr)) {
         // The framework marks text that is no date with 0 and an overflow with -1. It
         // throws on any other failure; no exception may leave here, so those are invalid too.
@@ -448,12 +448,11 @@ CString COleDateTime::Format(DWORD dwFlags, LCID lcid) const
         return CString();
     if (m_status == invalid)
         return CString(kInvalidDateTime);
-    BSTR bstr = nullptr;
-    if (FAILED(::VarBstrFromDate(m_dt, lcid, dwFlags, &bstr)))
+    BSTR bstrResult = nullptr;
+    if (FAILED(::VarBstrFromDate(m_dt, lcid, dwFlags, &bstrResult)))
         return CString(kInvalidDateTime);
-    CString result = NarrowFromBstr(bstr);
-    ::SysFreeString(bstr);
-    return result;
+    const BstrHolder bstr(bstrResult, &::SysFreeString);
+    return NarrowFromWide(bstr.get(), static_cast<int>(::SysStringLen(bstr.get())));
 }
 
 void COleDateTime::CheckRange()

@@ -75,12 +75,11 @@ CDialog::~CDialog()
 
 // ---- creation ------------------------------------------------------------------------------
 
-HWND CDialog::CreateFromTemplate(LPCTSTR lpszTemplateName, HWND hWndOwner)
+HWND CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndOwner)
 {
-    LPCDLGTEMPLATE lpTemplate = LoadTemplate(lpszTemplateName);
     if (!lpTemplate)
         return nullptr;
-    m_lpDialogTemplate = lpTemplate;
+    m_lpDialogTemplate = lpTemplate;  // for the centring check during WM_INITDIALOG
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), lpTemplate, hWndOwner,
                                              AfxDlgProc, reinterpret_cast<LPARAM>(this));
     m_lpDialogTemplate = nullptr;
@@ -100,7 +99,8 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     if (!pParentWnd)
         pParentWnd = AfxGetMainWnd();
     m_pParentWnd = pParentWnd;
-    return CreateFromTemplate(lpszTemplateName, pParentWnd->GetSafeHwnd()) != nullptr;
+    HWND hWndOwner = pParentWnd->GetSafeHwnd();
+    return CreateFromTemplate(LoadTemplate(lpszTemplateName), hWndOwner) != nullptr;
 }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
@@ -110,12 +110,7 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
     if (!pParentWnd)
         pParentWnd = AfxGetMainWnd();
     m_pParentWnd = pParentWnd;
-    m_lpDialogTemplate = lpDialogTemplate;
-    HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), lpDialogTemplate,
-                                             pParentWnd->GetSafeHwnd(), AfxDlgProc,
-                                             reinterpret_cast<LPARAM>(this));
-    m_lpDialogTemplate = nullptr;
-    return hWnd != nullptr;
+    return CreateFromTemplate(lpDialogTemplate, pParentWnd->GetSafeHwnd()) != nullptr;
 }
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -208,7 +203,7 @@ int CDialog::DoModal()
     // Set before creation: OnInitDialog may already end the dialog.
     m_nFlags |= WF_CONTINUEMODAL;
     m_nModalResult = -1;
-    HWND hWnd = CreateFromTemplate(m_lpszTemplateName, hWndOwner);
+    HWND hWnd = CreateFromTemplate(LoadTemplate(m_lpszTemplateName), hWndOwner);
     if (hWnd && ContinueModal()) {
         DWORD dwFlags = MLF_SHOWONIDLE;
         if (GetStyle() & DS_NOIDLEMSG)
@@ -255,21 +250,38 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 
 // ---- data exchange and commands ------------------------------------------------------------
 
+namespace {
+
+// Notifications the exchange itself causes (EN_CHANGE of DDX_Text ...) are not news: they are
+// dropped for the length of a scope, however it is left.
+class CNotifyLockout {
+public:
+    explicit CNotifyLockout(HWND hWnd)
+        : m_hLockout(CWndBinding::LockoutNotifyWindow()), m_hOld(m_hLockout)
+    {
+        m_hLockout = hWnd;
+    }
+    ~CNotifyLockout() { m_hLockout = m_hOld; }
+    CNotifyLockout(const CNotifyLockout&) = delete;
+    CNotifyLockout& operator=(const CNotifyLockout&) = delete;
+
+private:
+    HWND& m_hLockout;
+    const HWND m_hOld;
+};
+
+}  // namespace
+
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 {
-    // Notifications the exchange itself causes (EN_CHANGE of DDX_Text ...) are not news.
-    HWND& hLockout = CWndBinding::LockoutNotifyWindow();
-    const HWND hOldLockout = hLockout;
-    hLockout = m_hWnd;
+    CNotifyLockout lockout(m_hWnd);
     CDataExchange dx(this, bSaveAndValidate);
-    BOOL bOK = TRUE;
     try {
         DoDataExchange(&dx);
     } catch (const CUserException&) {
-        bOK = FALSE;
+        return FALSE;
     }
-    hLockout = hOldLockout;
-    return bOK;
+    return TRUE;
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}

@@ -76,7 +76,7 @@ protected:
 
 private:
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
-    HWND CreateFromTemplate(LPCTSTR lpszTemplateName, HWND hWndOwner);
+    HWND CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndOwner);
     BOOL CheckAutoCenter() const;
     LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;  // while the window is being created
 };

@@ -1,9 +1,11 @@
 #include "framework/GdiObjects.h"
 
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "framework/DC.h"
+#include "framework/PossiblyNull.h"
 #include "framework/TempMap.h"
 
 namespace {
@@ -27,9 +29,7 @@ CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
 
 HGDIOBJ CGdiObject::GetSafeHandle() const
 {
-    // MFC code calls this through possibly null pointers.
-    const CGdiObject* self = this;
-    asm("" : "+r"(self));
+    const CGdiObject* self = AfxPossiblyNull(this);
     return self ? self->m_hObject : nullptr;
 }
 
@@ -80,8 +80,9 @@ BOOL CGdiObject::DeleteObject()
 {
     if (!m_hObject)
         return FALSE;
+    const bool bOwned = m_bOwned;  // Detach resets it for the next handle
     HGDIOBJ h = Detach();
-    return m_bOwned ? ::DeleteObject(h) : TRUE;
+    return bOwned ? ::DeleteObject(h) : TRUE;
 }
 
 BOOL CGdiObject::Own(HGDIOBJ hNew)
@@ -141,7 +142,8 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
 
 BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
 {
-    HDC hDC = pDC ? pDC->m_hDC : ::GetDC(nullptr);
+    std::optional<CClientDC> screen;
+    HDC hDC = pDC ? pDC->m_hDC : screen.emplace(nullptr).m_hDC;
     LOGFONTA lf = *lpLogFont;
     // Tenths of a point to logical units of the DC, as MFC converts them.
     POINT pt{0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lf.lfHeight, 720)};
@@ -149,8 +151,6 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
     POINT ptOrg{0, 0};
     ::DPtoLP(hDC, &ptOrg, 1);
     lf.lfHeight = -std::abs(pt.y - ptOrg.y);
-    if (!pDC)
-        ::ReleaseDC(nullptr, hDC);
     return CreateFontIndirect(&lf);
 }
 

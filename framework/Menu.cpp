@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/PossiblyNull.h"
 #include "framework/TempMap.h"
 #include "framework/Wnd.h"
 
@@ -29,9 +30,7 @@ CMenu& CMenu::operator=(CMenu&& other) noexcept
 
 HMENU CMenu::GetSafeHmenu() const
 {
-    // MFC code calls this through possibly null pointers.
-    const CMenu* self = this;
-    asm("" : "+r"(self));
+    const CMenu* self = AfxPossiblyNull(this);
     return self ? self->m_hMenu : nullptr;
 }
 

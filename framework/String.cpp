@@ -1,5 +1,6 @@
 #include "framework/String.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -202,13 +203,10 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
 
 int CString::Remove(char ch)
 {
-    const std::string::size_type before = m_str.size();
-    std::string kept;
-    for (char c : m_str)
-        if (c != ch)
-            kept += c;
-    m_str.swap(kept);
-    return static_cast<int>(before - m_str.size());
+    const auto kept = std::remove(m_str.begin(), m_str.end(), ch);
+    const int nRemoved = static_cast<int>(m_str.end() - kept);
+    m_str.erase(kept, m_str.end());
+    return nRemoved;
 }
 
 int CString::Insert(int nIndex, char ch)

@@ -2,6 +2,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/DC.h"
+#include "framework/PossiblyNull.h"
 #include "framework/WinApp.h"
 #include "framework/WndBinding.h"
 
@@ -73,10 +74,7 @@ CWnd::~CWnd()
 
 HWND CWnd::GetSafeHwnd() const
 {
-    // MFC code calls this through possibly null pointers; keep the compiler from assuming
-    // that 'this' is never null.
-    const CWnd* self = this;
-    asm("" : "+r"(self));
+    const CWnd* self = AfxPossiblyNull(this);
     return self ? self->m_hWnd : nullptr;
 }
 

@@ -6,6 +6,11 @@
 
 class CWnd;
 
+// The system's own timer message (the caret's blinking); <winuser.h> does not name it.
+#ifndef WM_SYSTIMER
+#define WM_SYSTIMER 0x0118
+#endif
+
 class CWndBinding {
 public:
     // --- the permanent map: filled only when a window is bound --------------------------

@@ -348,6 +348,11 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     // Shown on the first empty queue when not visible yet: the dialog's controls are all
     // created and initialised by then, so it appears complete.
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    auto showNow = [&] {
+        ShowWindow(SW_SHOWNORMAL);
+        UpdateWindow();
+        bShowIdle = FALSE;
+    };
     HWND hWndParent = ::GetParent(m_hWnd);
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
@@ -357,11 +362,8 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     bool bQuit = false;
     while (ContinueModal()) {
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (bShowIdle) {
-                ShowWindow(SW_SHOWNORMAL);
-                UpdateWindow();
-                bShowIdle = FALSE;
-            }
+            if (bShowIdle)
+                showNow();
             if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent && lIdleCount == 0)
                 ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
             if (lIdleCount == 0 && CWndBinding::IsOutermostLoop())
@@ -384,11 +386,8 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             ::DispatchMessageA(&msg);
         }
         // Keys before the first idle time show the dialog at once (typing ahead).
-        if (bShowIdle && (msg.message == WM_SYSKEYDOWN || msg.message == 0x0118)) {
-            ShowWindow(SW_SHOWNORMAL);
-            UpdateWindow();
-            bShowIdle = FALSE;
-        }
+        if (bShowIdle && (msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSTIMER))
+            showNow();
         if (AfxIsIdleMessage(&msg)) {
             bIdle = TRUE;
             lIdleCount = 0;

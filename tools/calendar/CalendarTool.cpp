@@ -11,6 +11,7 @@
 #include "tools/calendar/CalendarHost.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {

@@ -4,7 +4,7 @@
 #include "framework/Clock.h"
 
 #include <cstdio>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -64,8 +64,8 @@ BOOL ReadBatchLine(const std::string& strLine, CParseRequest& request) {
 }
 
 std::string RunRequest(const CParseRequest& request) {
-    std::unique_ptr<CFixedClock> clock;
-    if (request.bFixedNow) clock.reset(new CFixedClock(request.dtNow));
+    std::optional<CFixedClock> clock;
+    if (request.bFixedNow) clock.emplace(request.dtNow);
     CDateParser parser;
     parser.SetAmPmRule(request.nAmPmRule);
     parser.SetAmPmCutoff(request.nAmPmCutoff);

@@ -6,21 +6,10 @@
 
 namespace {
 
-struct DateRow {
-    const char* pszNow;
-    const char* pszText;
-    const char* pszExpected;
-};
-
-void PrintTo(const DateRow& row, std::ostream* os) {
-    *os << "[" << row.pszText << "] at " << row.pszNow;
-}
-
 class DatePhrase : public ::testing::TestWithParam<DateRow> {};
 
 TEST_P(DatePhrase, Reads) {
-    const DateRow& row = GetParam();
-    EXPECT_EQ(row.pszExpected, ParseAt(row.pszNow, row.pszText, VAR_DATEVALUEONLY));
+    EXPECT_EQ(GetParam().pszExpected, ParseDateOnly(GetParam()));
 }
 
 // clang-format off

@@ -6,21 +6,12 @@
 
 namespace {
 
-struct HolidayRow {
-    const char* pszNow;
-    const char* pszText;
-    const char* pszExpected;
-};
-
-void PrintTo(const HolidayRow& row, std::ostream* os) {
-    *os << "[" << row.pszText << "] at " << row.pszNow;
-}
+using HolidayRow = DateRow;
 
 class Holiday : public ::testing::TestWithParam<HolidayRow> {};
 
 TEST_P(Holiday, Reads) {
-    const HolidayRow& row = GetParam();
-    EXPECT_EQ(row.pszExpected, ParseAt(row.pszNow, row.pszText, VAR_DATEVALUEONLY));
+    EXPECT_EQ(GetParam().pszExpected, ParseDateOnly(GetParam()));
 }
 
 // clang-format off

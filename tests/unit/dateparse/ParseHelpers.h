@@ -55,3 +55,18 @@ struct ParseRow {
 inline void PrintTo(const ParseRow& row, std::ostream* os) {
     *os << "[" << row.pszText << "] at " << row.pszNow << " flags " << row.dwFlags;
 }
+
+// A row of the date-only tables: the flag date fields pass goes with every row.
+struct DateRow {
+    const char* pszNow;
+    const char* pszText;
+    const char* pszExpected;
+};
+
+inline void PrintTo(const DateRow& row, std::ostream* os) {
+    *os << "[" << row.pszText << "] at " << row.pszNow;
+}
+
+inline std::string ParseDateOnly(const DateRow& row) {
+    return ParseAt(row.pszNow, row.pszText, VAR_DATEVALUEONLY);
+}

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(ClockNumbers, TimePhrase, ::testing::Values(
     TimeRow{"1799", "INVALID"},  // recognised, but 99 minutes make no time
     TimeRow{"960", "INVALID"},
     TimeRow{"122505", "OK 1899-12-30 23:00:00"}));  // time-only: an hour, capped
+// clang-format on
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Relative, TimePhrase, ::testing::Values(
@@ -60,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Relative, TimePhrase, ::testing::Values(
     TimeRow{"2 hours ago", "OK 2005-11-23 08:30:00"},
     TimeRow{"11 hours ago", "OK 2005-11-22 23:30:00"},
     TimeRow{"1 minute from now", "FAIL"}));  // the unit must be plural
+// clang-format on
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(TillAndPast, TimePhrase, ::testing::Values(

@@ -54,6 +54,13 @@ TEST(Gdi, WrappersOfForeignHandlesNeverDelete)
         hSys = sys;
     }
     EXPECT_TRUE(IsGdiObject(hSys)) << "system colour brushes are not ours to delete";
+
+    // Regression: DeleteObject on a temporary wrapper deleted the handle it only borrowed.
+    CFont owned;
+    ASSERT_TRUE(owned.CreatePointFont(100, "Arial"));
+    EXPECT_TRUE(CFont::FromHandle(owned)->DeleteObject());
+    EXPECT_TRUE(IsGdiObject(owned.m_hObject));
+    AfxDeleteTempMaps();
 }
 
 TEST(Gdi, SelectionsComeBack)
