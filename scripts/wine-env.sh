@@ -7,6 +7,16 @@ wine_env_prepare_prefix() {
   # wineboot takes 10-20 s, so a prefix is made once and reused.
   [ -f "$WINEPREFIX/.tacknote-ready" ] && return 0
   wineboot -i >"$WINE_STATE/wineboot.log" 2>&1 </dev/null   # never through a pipe
+  # A note's font may be any of the usual Windows faces; the metric-compatible Liberation
+  # faces stand in for them, as they already do for Arial.
+  cat >"$WINE_STATE/fonts.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Courier New"="Liberation Mono"
+"Times New Roman"="Liberation Serif"
+REG
+  wine regedit /S "$WINE_STATE/fonts.reg" >/dev/null 2>&1 </dev/null
   if [ "${HEADLESS:-0}" = 1 ]; then
     # Without a window manager, managed windows stall 2 s each time one with a caption hides.
     cat >"$WINE_STATE/ci.reg" <<'REG'
@@ -20,15 +30,21 @@ REGEDIT4
 REG
     wine regedit /S "$WINE_STATE/ci.reg" >/dev/null 2>&1 </dev/null
   fi
-  # This Wine does not load its own Tahoma and "MS Sans Serif" from /usr/share/wine/fonts.
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  mkdir -p "$fonts"
-  for f in tahoma.ttf tahomabd.ttf ms_sans_serif.ttf sserife.fon; do
-    [ -f "/usr/share/wine/fonts/$f" ] && cp -f "/usr/share/wine/fonts/$f" "$fonts/"
-  done
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   touch "$WINEPREFIX/.tacknote-ready"
+}
+
+wine_env_place_fonts() {
+  # This Wine does not load its own Tahoma, "MS Sans Serif" and Marlett from
+  # /usr/share/wine/fonts; without them every measurement changes.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+  mkdir -p "$fonts"
+  for f in tahoma.ttf tahomabd.ttf ms_sans_serif.ttf sserife.fon marlett.ttf; do
+    if [ -f "/usr/share/wine/fonts/$f" ] && [ ! -f "$fonts/$f" ]; then
+      cp "/usr/share/wine/fonts/$f" "$fonts/"
+    fi
+  done
 }
 
 wine_env_start() {
@@ -48,6 +64,8 @@ wine_env_start() {
     done
     export DISPLAY=:$(cat "$WINE_STATE/display")
   fi
+  # Before the prefix is made, so that wineboot registers them with the system's fonts.
+  wine_env_place_fonts
   wine_env_prepare_prefix
   # A persistent server, started before any wine process so that none inherits our pipes.
   wineserver -f -p >"$WINE_STATE/wineserver.log" 2>&1 </dev/null &
