@@ -13,12 +13,7 @@ bool IsNoteFileName(const char* name) {
     if (extension[-1] != '.' || strchr(extension, '.')) return false;
     // A note named "x.ini" would be its own settings file, and one of its saves would
     // overwrite the other (or the defaults file, for "tacknote.ini").
-    char lower[4];
-    for (int i = 0; i < 4; ++i) {
-        char c = extension[i];
-        lower[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return strcmp(lower, "ini") != 0;
+    return _stricmp(extension, "ini") != 0;
 }
 
 } // namespace

@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_WM_TIMER()
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -70,4 +71,11 @@ void CNoteDlg::OnClose() {
 void CNoteDlg::OnTimer(UINT nIDEvent) {
     // kAlarmTimerId: the alarm due test belongs to the alarm feature.
     CDialog::OnTimer(nIDEvent);
+}
+
+// The system ends a session without taking the focus from any window or closing it, so the
+// focus-loss save would never come for what was typed last.
+LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
+    if (wParam) m_edit.SaveNote();
+    return 0;
 }

@@ -25,6 +25,7 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnClose();
     afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

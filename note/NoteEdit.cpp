@@ -1,6 +1,7 @@
 #include "note/NoteEdit.h"
 
 #include <string>
+#include <utility>
 
 #include "framework/DC.h"
 #include "framework/Menu.h"
@@ -76,9 +77,12 @@ CRect CNoteEdit::StoredWindowRect() const {
 }
 
 void CNoteEdit::ApplySettings() {
-    m_font.DeleteObject();
-    m_font.CreateFontIndirect(&g_settings.lf);
-    SetFont(&m_font, TRUE);
+    // The control draws with the font it was given until it gets the next one, so the old
+    // font is deleted only after the new one is in place.
+    CFont font;
+    font.CreateFontIndirect(&g_settings.lf);
+    SetFont(&font, TRUE);
+    m_font = std::move(font);
 
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;

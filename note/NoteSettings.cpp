@@ -53,6 +53,31 @@ private:
     const char* m_path;
 };
 
+// The font keys between TopmostWindow and lfFaceName, in file order; the byte fields keep
+// the low 8 bits of their number.
+template <class Field> struct FontKey {
+    const char* key;
+    const char* fallback;
+    Field LOGFONTA::*field;
+};
+const FontKey<LONG> kLongKeys[] = {
+    {"lfHeight", "-24", &LOGFONTA::lfHeight},
+    {"lfWidth", "0", &LOGFONTA::lfWidth},
+    {"lfEscapement", "0", &LOGFONTA::lfEscapement},
+    {"lfOrientation", "0", &LOGFONTA::lfOrientation},
+    {"lfWeight", "700", &LOGFONTA::lfWeight},
+};
+const FontKey<BYTE> kByteKeys[] = {
+    {"lfItalic", "0", &LOGFONTA::lfItalic},
+    {"lfUnderline", "0", &LOGFONTA::lfUnderline},
+    {"lfStrikeOut", "0", &LOGFONTA::lfStrikeOut},
+    {"lfCharSet", "1", &LOGFONTA::lfCharSet},
+    {"lfOutPrecision", "0", &LOGFONTA::lfOutPrecision},
+    {"lfClipPrecision", "0", &LOGFONTA::lfClipPrecision},
+    {"lfQuality", "0", &LOGFONTA::lfQuality},
+    {"lfPitchAndFamily", "0", &LOGFONTA::lfPitchAndFamily},
+};
+
 } // namespace
 
 NoteSettings BuiltInSettings() {
@@ -80,19 +105,10 @@ void ReadSettingsFile(const char* path, NoteSettings& s) {
     s.nWidth = in.Int("Width", width);
     s.nHeight = in.Int("Height", height);
     s.bTopmost = in.Int("TopmostWindow", "1");
-    s.lf.lfHeight = in.Long("lfHeight", "-24");
-    s.lf.lfWidth = in.Long("lfWidth", "0");
-    s.lf.lfEscapement = in.Long("lfEscapement", "0");
-    s.lf.lfOrientation = in.Long("lfOrientation", "0");
-    s.lf.lfWeight = in.Long("lfWeight", "700");
-    s.lf.lfItalic = in.Byte("lfItalic", "0");
-    s.lf.lfUnderline = in.Byte("lfUnderline", "0");
-    s.lf.lfStrikeOut = in.Byte("lfStrikeOut", "0");
-    s.lf.lfCharSet = in.Byte("lfCharSet", "1");
-    s.lf.lfOutPrecision = in.Byte("lfOutPrecision", "0");
-    s.lf.lfClipPrecision = in.Byte("lfClipPrecision", "0");
-    s.lf.lfQuality = in.Byte("lfQuality", "0");
-    s.lf.lfPitchAndFamily = in.Byte("lfPitchAndFamily", "0");
+    for (const FontKey<LONG>& k : kLongKeys)
+        s.lf.*k.field = in.Long(k.key, k.fallback);
+    for (const FontKey<BYTE>& k : kByteKeys)
+        s.lf.*k.field = in.Byte(k.key, k.fallback);
     const char* face = in.Get("lfFaceName", "Arial");
     size_t length = strnlen(face, LF_FACESIZE - 1);
     memset(s.lf.lfFaceName, 0, sizeof s.lf.lfFaceName);
@@ -106,19 +122,10 @@ void WriteSettingsFile(const char* path, const NoteSettings& s) {
     out.Put("Width", "%ld", s.nWidth);
     out.Put("Height", "%ld", s.nHeight);
     out.Put("TopmostWindow", "%ld", s.bTopmost);
-    out.Put("lfHeight", "%ld", s.lf.lfHeight);
-    out.Put("lfWidth", "%ld", s.lf.lfWidth);
-    out.Put("lfEscapement", "%ld", s.lf.lfEscapement);
-    out.Put("lfOrientation", "%ld", s.lf.lfOrientation);
-    out.Put("lfWeight", "%ld", s.lf.lfWeight);
-    out.Put("lfItalic", "%ld", s.lf.lfItalic);
-    out.Put("lfUnderline", "%ld", s.lf.lfUnderline);
-    out.Put("lfStrikeOut", "%ld", s.lf.lfStrikeOut);
-    out.Put("lfCharSet", "%ld", s.lf.lfCharSet);
-    out.Put("lfOutPrecision", "%ld", s.lf.lfOutPrecision);
-    out.Put("lfClipPrecision", "%ld", s.lf.lfClipPrecision);
-    out.Put("lfQuality", "%ld", s.lf.lfQuality);
-    out.Put("lfPitchAndFamily", "%ld", s.lf.lfPitchAndFamily);
+    for (const FontKey<LONG>& k : kLongKeys)
+        out.Put(k.key, "%ld", s.lf.*k.field);
+    for (const FontKey<BYTE>& k : kByteKeys)
+        out.Put(k.key, "%ld", s.lf.*k.field);
     // lfFaceName may lack its terminator if a caller filled all 32 bytes.
     char face[LF_FACESIZE];
     memcpy(face, s.lf.lfFaceName, LF_FACESIZE);

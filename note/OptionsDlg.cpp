@@ -6,6 +6,7 @@
 
 #include "framework/CommonControls.h"
 #include "framework/CommonDialogs.h"
+#include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "note/OptionsSwatch.h"
 
@@ -92,19 +93,22 @@ void COptionsDlg::OnOK() {
 }
 
 void COptionsDlg::OnTextColor() {
-    CColorDialog dlg(m_crText, 0, this);
-    if (dlg.DoModal() != IDOK) return;
-    m_crText = dlg.GetColor();
+    if (!PickColor(m_crText)) return;
     PaintTextSwatch();
     PaintFontSample();
 }
 
 void COptionsDlg::OnBackgroundColor() {
-    CColorDialog dlg(m_crBack, 0, this);
-    if (dlg.DoModal() != IDOK) return;
-    m_crBack = dlg.GetColor();
+    if (!PickColor(m_crBack)) return;
     PaintBackSwatch();
     PaintFontSample();
+}
+
+BOOL COptionsDlg::PickColor(COLORREF& cr) {
+    CColorDialog dlg(cr, 0, this);
+    if (dlg.DoModal() != IDOK) return FALSE;
+    cr = dlg.GetColor();
+    return TRUE;
 }
 
 void COptionsDlg::OnFont() {
@@ -145,9 +149,11 @@ void COptionsDlg::PaintFontSample() {
 void COptionsDlg::PaintSwatch(CBitmapStatic& control, const SwatchLook& look) {
     CRect rc;
     control.GetClientRect(&rc);
-    HDC hdc = ::GetDC(control.m_hWnd);
-    CBitmap bitmap = PaintSwatchBitmap(hdc, rc.Width(), rc.Height(), look);
-    ::ReleaseDC(control.m_hWnd, hdc);
+    CBitmap bitmap;
+    {
+        CClientDC dc(&control);
+        bitmap = PaintSwatchBitmap(dc.GetSafeHdc(), rc.Width(), rc.Height(), look);
+    }
     control.SetOwnedBitmap(std::move(bitmap));
     control.Invalidate();
 }

@@ -45,6 +45,8 @@ protected:
 private:
     // Puts the values into the controls and the copies, and repaints the swatches.
     void ShowValues(const NoteSettings& s);
+    // The system colour dialog, starting at `cr`; on OK `cr` takes its choice.
+    BOOL PickColor(COLORREF& cr);
     void PaintTextSwatch();
     void PaintBackSwatch();
     void PaintFontSample();

@@ -2,71 +2,43 @@
 
 #include <string.h>
 
+#include "framework/DC.h"
+
 const char kFontSampleText[] = "AaBbCcDdEeFfGgHhIiJj";
 
 namespace {
 
-// Selects a GDI object into a DC for one scope.
-class ScopedSelect {
-public:
-    ScopedSelect(HDC hdc, HGDIOBJ obj) : m_hdc(hdc), m_old(SelectObject(hdc, obj)) {}
-    ~ScopedSelect() { SelectObject(m_hdc, m_old); }
-    ScopedSelect(const ScopedSelect&) = delete;
-    ScopedSelect& operator=(const ScopedSelect&) = delete;
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_old;
-};
-
-// Deletes a GDI object at the end of a scope unless released.
-class ScopedObject {
-public:
-    explicit ScopedObject(HGDIOBJ obj) : m_obj(obj) {}
-    ~ScopedObject() {
-        if (m_obj) DeleteObject(m_obj);
-    }
-    ScopedObject(const ScopedObject&) = delete;
-    ScopedObject& operator=(const ScopedObject&) = delete;
-    HGDIOBJ get() const { return m_obj; }
-    HGDIOBJ release() {
-        HGDIOBJ obj = m_obj;
-        m_obj = NULL;
-        return obj;
-    }
-
-private:
-    HGDIOBJ m_obj;
-};
-
-void DrawSample(HDC hdc, int cy, const SwatchLook& look) {
-    ScopedObject font(CreateFontIndirectA(look.plfSample));
-    if (!font.get()) return;
-    ScopedSelect selected(hdc, font.get());
-    SetTextColor(hdc, look.crText);
-    SetBkMode(hdc, TRANSPARENT);
+void DrawSample(CDC& dc, int cy, const SwatchLook& look) {
+    CFont font;
+    if (!font.CreateFontIndirect(look.plfSample)) return;
+    CSelectedObject selectFont(dc, font);
+    dc.SetTextColor(look.crText);
+    dc.SetBkMode(TRANSPARENT);
     TEXTMETRICA tm;
-    if (!GetTextMetricsA(hdc, &tm)) return;
-    TextOutA(hdc, 0, cy - tm.tmAscent, kFontSampleText, static_cast<int>(strlen(kFontSampleText)));
+    if (!dc.GetTextMetrics(&tm)) return;
+    dc.TextOut(0, cy - tm.tmAscent, kFontSampleText, static_cast<int>(strlen(kFontSampleText)));
 }
 
 } // namespace
 
 CBitmap PaintSwatchBitmap(HDC hdcRef, int cx, int cy, const SwatchLook& look) {
-    CBitmap result;
-    if (cx <= 0 || cy <= 0) return result;
-    HDC hdcMem = CreateCompatibleDC(hdcRef);
-    if (!hdcMem) return result;
-    ScopedObject bitmap(CreateCompatibleBitmap(hdcRef, cx, cy));
-    ScopedObject brush(CreateSolidBrush(look.crFill));
-    if (bitmap.get() && brush.get()) {
-        ScopedSelect selectedBitmap(hdcMem, bitmap.get());
-        ScopedSelect selectedBrush(hdcMem, brush.get());
-        ScopedSelect selectedPen(hdcMem, GetStockObject(BLACK_PEN));
-        Rectangle(hdcMem, 0, 0, cx, cy);
-        if (look.plfSample) DrawSample(hdcMem, cy, look);
+    if (cx <= 0 || cy <= 0) return CBitmap();
+    CTempDC ref(hdcRef);
+    CDC dc;
+    CBitmap bitmap;
+    CBrush brush;
+    if (!dc.CreateCompatibleDC(&ref) || !bitmap.CreateCompatibleBitmap(&ref, cx, cy) ||
+        !brush.CreateSolidBrush(look.crFill)) {
+        return CBitmap();
     }
-    DeleteDC(hdcMem);
-    if (brush.get()) result.Attach(bitmap.release());
-    return result;
+    {
+        // Deselected before the bitmap is handed on: a bitmap can be selected into one DC at
+        // a time, and the picture control selects it to paint.
+        CSelectedObject selectBitmap(dc, bitmap);
+        CSelectedObject selectBrush(dc, brush);
+        CSelectedObject selectPen(dc, GetStockObject(BLACK_PEN));
+        dc.Rectangle(0, 0, cx, cy);
+        if (look.plfSample) DrawSample(dc, cy, look);
+    }
+    return bitmap;
 }

@@ -33,10 +33,9 @@ double Now() {
 void StoreNotes(const e2e::TempDir& dir, int count) {
     for (int i = 0; i < count; ++i) {
         int left = (i % 7) * 170, top = (i / 7 % 8) * 125;
-        char body[128];
-        std::snprintf(body, sizeof body, "%d\r\n%d\r\n%d\r\n%d\r\nnote %d", left, top, left + 160,
-                      top + 120, i);
-        dir.Write("tkn" + std::to_string(i + 1) + ".tkn", body);
+        dir.Write(
+            "tkn" + std::to_string(i + 1) + ".tkn",
+            e2e::NoteFileBytes({left, top, left + 160, top + 120}, "note " + std::to_string(i)));
     }
 }
 

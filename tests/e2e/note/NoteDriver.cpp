@@ -4,6 +4,15 @@
 
 namespace notes {
 
+HWND StartStoredNote(const e2e::TempDir& dir, e2e::Process& note, const std::string& name,
+                     const std::string& bytes) {
+    dir.Write(name, bytes);
+    note = e2e::Process("tacknote.exe", name, dir.Path());
+    HWND window = WaitForNote(note);
+    if (!window || !e2e::Activate(window)) return nullptr;
+    return window;
+}
+
 HWND WaitForNote(const e2e::Process& process) {
     HWND note = e2e::WaitForWindow(process.Id(), "#32770", "Tacknote", 10000);
     if (!note) return nullptr;
@@ -35,13 +44,6 @@ std::pair<int, int> Selection(HWND note) {
     return {LOWORD(packed), HIWORD(packed)};
 }
 
-std::string NoteFileBytes(const RECT& rc, const std::string& text) {
-    char numbers[64];
-    snprintf(numbers, sizeof numbers, "%ld\r\n%ld\r\n%ld\r\n%ld\r\n", rc.left, rc.top, rc.right,
-             rc.bottom);
-    return numbers + text;
-}
-
 std::string BuiltInSettingsBytes(int width, int height) {
     char size[64];
     snprintf(size, sizeof size, "Width=%d\r\nHeight=%d\r\n", width, height);
@@ -64,9 +66,7 @@ bool PickMenuCommand(HWND note, int x, int y, int commandIndex) {
     e2e::Click(x, y, true);
     HWND menu = e2e::WaitForWindow(pid, "#32768", nullptr, 3000);
     if (!menu) return false;
-    for (int i = 0; i < commandIndex; ++i)
-        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    e2e::PickMenuItem(menu, commandIndex);
     return e2e::WaitUntil([&] { return !IsWindowVisible(menu); }, 3000);
 }
 
@@ -98,18 +98,6 @@ bool FocusThief::Steal() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     return ok;
-}
-
-std::string WaitForFile(const e2e::TempDir& dir, const std::string& name, const std::string& bytes,
-                        DWORD timeoutMs) {
-    std::string last;
-    e2e::WaitUntil(
-        [&] {
-            last = dir.Exists(name) ? dir.Read(name) : "<missing>";
-            return last == bytes;
-        },
-        timeoutMs);
-    return last;
 }
 
 void Snapshot(const std::string& name, HWND note) {

@@ -12,6 +12,11 @@ namespace notes {
 
 const int kEditId = 206;
 
+// Writes the note file `name` into `dir`, starts a note process for it and returns its
+// window once the first paint has placed it and it is the active window; nullptr when no
+// note came.
+HWND StartStoredNote(const e2e::TempDir& dir, e2e::Process& note, const std::string& name,
+                     const std::string& bytes);
 // The note window of that process once it is visible and has run its first paint.
 HWND WaitForNote(const e2e::Process& process);
 HWND EditOf(HWND note);
@@ -19,8 +24,6 @@ std::string NoteText(HWND note);
 // EM_GETSEL of the note's text control: start and end.
 std::pair<int, int> Selection(HWND note);
 
-// "L\r\nT\r\nR\r\nB\r\n" + text: what a note file holds for that window rectangle.
-std::string NoteFileBytes(const RECT& rc, const std::string& text);
 // The settings file of the built-in look with that size, as the program writes it.
 std::string BuiltInSettingsBytes(int width, int height);
 
@@ -55,10 +58,6 @@ public:
 private:
     HWND m_window;
 };
-
-// Waits until the named file in `dir` holds exactly `bytes`; returns what it last held.
-std::string WaitForFile(const e2e::TempDir& dir, const std::string& name, const std::string& bytes,
-                        DWORD timeoutMs = 3000);
 
 // A screenshot of the note (or the whole screen when note is null) in the screenshot folder.
 void Snapshot(const std::string& name, HWND note = nullptr);

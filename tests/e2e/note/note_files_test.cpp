@@ -4,16 +4,13 @@
 
 namespace {
 
-using notes::WaitForNote;
-
 class NoteFiles : public e2e::TacknoteTest {};
 
 TEST_F(NoteFiles, ReadOnlyFolderKeepsTheOldNote) {
     notes::FocusThief thief;
-    const std::string stored = "100\r\n150\r\n420\r\n390\r\nold text";
-    dir.Write("tkn3.tkn", stored);
-    e2e::Process note = Start("tkn3.tkn");
-    HWND window = WaitForNote(note);
+    const std::string stored = e2e::NoteFileBytes({100, 150, 420, 390}, "old text");
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn3.tkn", stored);
     ASSERT_NE(nullptr, window);
     e2e::PressKey(VK_END, false, true);
     ASSERT_TRUE(notes::TypeInto(window, " and new", "old text and new"));
@@ -30,6 +27,27 @@ TEST_F(NoteFiles, ReadOnlyFolderKeepsTheOldNote) {
         EXPECT_TRUE(name == "tkn3.tkn" || name == "tkn3.ini") << "left behind: " << name;
     }
     EXPECT_TRUE(note.Running()) << "a failed save is not an error to end on";
+}
+
+// Pins lost typing: the session can end while the note still has the focus, and the
+// processes are then ended without any window losing the focus or closing.
+TEST_F(NoteFiles, EndOfSessionSavesWhatWasTyped) {
+    const RECT place = {100, 150, 420, 390};
+    e2e::Process note;
+    HWND window =
+        notes::StartStoredNote(dir, note, "tkn8.tkn", e2e::NoteFileBytes(place, "before"));
+    ASSERT_NE(nullptr, window);
+    e2e::PressKey(VK_END, false, true);
+    ASSERT_TRUE(notes::TypeInto(window, " and after", "before and after"));
+
+    DWORD_PTR mayEnd = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, 3000, &mayEnd));
+    EXPECT_NE(0u, mayEnd) << "a note must not hold up the end of the session";
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                    SMTO_ABORTIFHUNG, 3000, nullptr));
+    note.Kill();
+    EXPECT_EQ(e2e::NoteFileBytes(place, "before and after"), dir.Read("tkn8.tkn"));
 }
 
 TEST_F(NoteFiles, StartsThatCannotReadTheirNoteWriteNothing) {

@@ -4,19 +4,16 @@
 
 namespace {
 
+using e2e::FileBecomes;
+using e2e::NoteFileBytes;
 using notes::NoteText;
-using notes::WaitForNote;
 
 class NoteMenu : public e2e::TacknoteTest {
 protected:
-    // A stored note at 100,150 - 420,390 with the given text.
+    // A stored note at kStored with the given text and the built-in look.
     HWND StartStored(e2e::Process& note, const std::string& text) {
-        dir.Write("tkn4.tkn", "100\r\n150\r\n420\r\n390\r\n" + text);
         dir.Write("tkn4.ini", notes::BuiltInSettingsBytes(320, 240));
-        note = Start("tkn4.tkn");
-        HWND window = WaitForNote(note);
-        if (window) e2e::Activate(window);
-        return window;
+        return notes::StartStoredNote(dir, note, "tkn4.tkn", NoteFileBytes(kStored, text));
     }
     const RECT kStored = {100, 150, 420, 390};
 };
@@ -34,14 +31,12 @@ TEST_F(NoteMenu, MenuShowsTwelveEntriesAndBlankPaperEmptiesTheNote) {
     // Nine commands and three separators; another menu (the edit control's own) is shorter.
     RECT rc = e2e::WindowRect(menu);
     EXPECT_GT(rc.bottom - rc.top, 9 * 17);
-    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    e2e::PickMenuItem(menu, notes::kBlankPaper);
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return NoteText(window).empty(); }, 3000));
-    EXPECT_EQ("100\r\n150\r\n420\r\n390\r\ntext to blank", dir.Read("tkn4.tkn"));
+    EXPECT_EQ(NoteFileBytes(kStored, "text to blank"), dir.Read("tkn4.tkn"));
     ASSERT_TRUE(thief.Steal());
-    EXPECT_EQ(notes::NoteFileBytes(kStored, ""),
-              notes::WaitForFile(dir, "tkn4.tkn", notes::NoteFileBytes(kStored, "")));
+    EXPECT_TRUE(FileBecomes(dir, "tkn4.tkn", NoteFileBytes(kStored, "")));
 }
 
 TEST_F(NoteMenu, MinimizeKeepsTheNotesPlaceInItsFile) {
@@ -52,8 +47,7 @@ TEST_F(NoteMenu, MinimizeKeepsTheNotesPlaceInItsFile) {
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(window) != FALSE; }, 3000));
     EXPECT_TRUE(note.Running());
     // Minimizing takes the focus away, which saves: the place is the one the user saw.
-    EXPECT_EQ(notes::NoteFileBytes(kStored, "minimize me"),
-              notes::WaitForFile(dir, "tkn4.tkn", notes::NoteFileBytes(kStored, "minimize me")));
+    EXPECT_TRUE(FileBecomes(dir, "tkn4.tkn", NoteFileBytes(kStored, "minimize me")));
 }
 
 TEST_F(NoteMenu, CloseDeletesBothFilesAndEndsTheProcess) {
@@ -73,7 +67,7 @@ TEST_F(NoteMenu, AltF4EndsTheNoteAndKeepsItsFiles) {
     ASSERT_TRUE(notes::TypeInto(window, " me", "keep me"));
     e2e::PressKey(VK_F4, true);
     ASSERT_TRUE(note.WaitExit(5000)) << "the note process still runs";
-    EXPECT_EQ(notes::NoteFileBytes(kStored, "keep me"), dir.Read("tkn4.tkn"));
+    EXPECT_EQ(NoteFileBytes(kStored, "keep me"), dir.Read("tkn4.tkn"));
     EXPECT_EQ(notes::BuiltInSettingsBytes(320, 240), dir.Read("tkn4.ini"));
 }
 

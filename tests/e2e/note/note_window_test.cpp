@@ -4,6 +4,8 @@
 
 namespace {
 
+using e2e::FileBecomes;
+using e2e::NoteFileBytes;
 using notes::EditOf;
 using notes::NoteText;
 using notes::WaitForNote;
@@ -49,8 +51,7 @@ TEST_F(NoteWindow, NewNoteIsSavedWhenItLosesTheFocus) {
     ASSERT_TRUE(e2e::WaitUntil([&] { return dir.List("*.tkn").size() == 1; }, 3000));
     std::string name = dir.List("*.tkn").front();
     EXPECT_TRUE(IsNoteFileName(name)) << name;
-    EXPECT_EQ(notes::NoteFileBytes(rc, "Hello\r\nWorld"),
-              notes::WaitForFile(dir, name, notes::NoteFileBytes(rc, "Hello\r\nWorld")));
+    EXPECT_TRUE(FileBecomes(dir, name, NoteFileBytes(rc, "Hello\r\nWorld")));
     std::string ini = name.substr(0, name.size() - 3) + "ini";
     EXPECT_EQ(notes::BuiltInSettingsBytes(320, 240), dir.Read(ini));
     EXPECT_EQ(2u, dir.List().size());
@@ -74,14 +75,14 @@ TEST_F(NoteWindow, NewNoteTakesTheDefaultsFileLook) {
 }
 
 TEST_F(NoteWindow, StoredNoteComesBackAtItsRectangle) {
-    dir.Write("tkn123.tkn", "100\r\n150\r\n500\r\n450\r\nStored text\r\nsecond line");
+    const RECT stored = {100, 150, 500, 450};
+    const std::string bytes = NoteFileBytes(stored, "Stored text\r\nsecond line");
     dir.Write("tkn123.ini", "[Settings]\r\nBackgroundColor=C0FFC0\r\nTextColor=0\r\n"
                             "Width=400\r\nHeight=300\r\nlfHeight=-20\r\nlfWeight=400\r\n");
-    e2e::Process note = Start("tkn123.tkn");
-    HWND window = WaitForNote(note);
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn123.tkn", bytes);
     ASSERT_NE(nullptr, window);
     RECT rc = e2e::WindowRect(window);
-    RECT stored = {100, 150, 500, 450};
     EXPECT_TRUE(EqualRect(&stored, &rc))
         << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
     EXPECT_EQ("Stored text\r\nsecond line", NoteText(window));
@@ -91,37 +92,37 @@ TEST_F(NoteWindow, StoredNoteComesBackAtItsRectangle) {
     EXPECT_EQ(expected, e2e::WaitForPixel(rc.right - 4, rc.bottom - 4, expected));
     notes::Snapshot("note-stored", window);
     // Nothing is written before the note loses the focus.
-    EXPECT_EQ("100\r\n150\r\n500\r\n450\r\nStored text\r\nsecond line", dir.Read("tkn123.tkn"));
+    EXPECT_EQ(bytes, dir.Read("tkn123.tkn"));
 }
 
 TEST_F(NoteWindow, StoredNoteWithoutRectangleKeepsItsText) {
     notes::FocusThief thief;
-    dir.Write("tkn9.tkn", "0\r\n0\r\n0\r\n0\r\nKeep me");
-    e2e::Process note = Start("tkn9.tkn");
-    HWND window = WaitForNote(note);
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn9.tkn", "0\r\n0\r\n0\r\n0\r\nKeep me");
     ASSERT_NE(nullptr, window);
     EXPECT_EQ("Keep me", NoteText(window));
     RECT rc = e2e::WindowRect(window);
     EXPECT_EQ(320, rc.right - rc.left);
-    ASSERT_TRUE(e2e::Activate(window));
     ASSERT_TRUE(thief.Steal());
-    EXPECT_EQ(notes::NoteFileBytes(rc, "Keep me"),
-              notes::WaitForFile(dir, "tkn9.tkn", notes::NoteFileBytes(rc, "Keep me")));
+    EXPECT_TRUE(FileBecomes(dir, "tkn9.tkn", NoteFileBytes(rc, "Keep me")));
 }
 
 TEST_F(NoteWindow, DragMovesTheNoteAndTheNextFocusLossSavesThePlace) {
     notes::FocusThief thief;
-    const std::string stored = "100\r\n150\r\n420\r\n390\r\ndrag me";
-    dir.Write("tkn5.tkn", stored);
-    e2e::Process note = Start("tkn5.tkn");
-    HWND window = WaitForNote(note);
+    const std::string stored = NoteFileBytes({100, 150, 420, 390}, "drag me");
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn5.tkn", stored);
     ASSERT_NE(nullptr, window);
-    ASSERT_TRUE(e2e::Activate(window));
 
     e2e::Drag(200, 200, 300, 260);
-    RECT moved = {200, 210, 520, 450};
-    RECT rc = e2e::WindowRect(window);
-    EXPECT_TRUE(EqualRect(&moved, &rc))
+    const RECT moved = {200, 210, 520, 450};
+    RECT rc{};
+    // The note moves as it works through the queued mouse input, which may lag the release.
+    auto isMoved = [&] {
+        rc = e2e::WindowRect(window);
+        return EqualRect(&moved, &rc) != FALSE;
+    };
+    EXPECT_TRUE(e2e::WaitUntil(isMoved))
         << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
     EXPECT_EQ(stored, dir.Read("tkn5.tkn")) << "the release itself writes nothing";
 
@@ -131,16 +132,14 @@ TEST_F(NoteWindow, DragMovesTheNoteAndTheNextFocusLossSavesThePlace) {
     EXPECT_TRUE(EqualRect(&moved, &rc));
 
     ASSERT_TRUE(thief.Steal());
-    EXPECT_EQ(notes::NoteFileBytes(moved, "drag me"),
-              notes::WaitForFile(dir, "tkn5.tkn", notes::NoteFileBytes(moved, "drag me")));
+    EXPECT_TRUE(FileBecomes(dir, "tkn5.tkn", NoteFileBytes(moved, "drag me")));
 }
 
 TEST_F(NoteWindow, ClicksAndEscapeLeaveCaretAndTextAlone) {
-    dir.Write("tkn6.tkn", "100\r\n150\r\n420\r\n390\r\nsome words here");
-    e2e::Process note = Start("tkn6.tkn");
-    HWND window = WaitForNote(note);
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn6.tkn",
+                                         NoteFileBytes({100, 150, 420, 390}, "some words here"));
     ASSERT_NE(nullptr, window);
-    ASSERT_TRUE(e2e::Activate(window));
     e2e::PressKey(VK_END, false, true); // Ctrl+End: caret after the last word
     ASSERT_TRUE(e2e::WaitUntil([&] { return notes::Selection(window) == std::make_pair(15, 15); }));
 

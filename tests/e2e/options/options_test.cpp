@@ -1,10 +1,13 @@
 // The options dialog from a note and from the tray: what OK applies and writes, what Cancel
 // leaves alone, and the system colour dialog it opens.
-#include "e2e.h"
+#include <windows.h>
 
+#include <commctrl.h>
+
+#include "NoteDriver.h"
+#include "e2e.h"
 #include "res/resource.h"
 #include "tray_driver.h"
-#include <commctrl.h>
 
 namespace {
 
@@ -39,6 +42,12 @@ bool IniBecomes(const e2e::TempDir& dir, const std::string& file, const char* ke
     return e2e::WaitUntil([&] { return IniValue(dir, file, key) == want; }, 3000);
 }
 
+FILETIME LastWriteTime(const e2e::TempDir& dir, const std::string& name) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExA(dir.FilePath(name).c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
 RECT Rect(LONG left, LONG top, LONG right, LONG bottom) {
     RECT rc = {left, top, right, bottom};
     return rc;
@@ -48,15 +57,7 @@ class Options : public e2e::TacknoteTest {
 protected:
     // A stored note at `rc`, running and shown there.
     HWND StartNote(e2e::Process& process, const RECT& rc) {
-        dir.Write("tkn1.tkn", tray::NoteFile(rc, "text"));
-        process = Start("tkn1.tkn");
-        HWND note = e2e::WaitForWindow(process.Id(), "#32770", "Tacknote", 10000);
-        if (note)
-            e2e::WaitUntil([&] {
-                RECT got = e2e::WindowRect(note);
-                return EqualRect(&got, &rc) != FALSE;
-            });
-        return note;
+        return notes::StartStoredNote(dir, process, "tkn1.tkn", e2e::NoteFileBytes(rc, "text"));
     }
 
     HWND OpenNoteOptions(const e2e::Process& process, HWND note) {
@@ -65,21 +66,14 @@ protected:
     }
 
     HWND OpenTrayOptions(const e2e::Process& trayProcess) {
-        HWND callback = tray::CallbackWindow(trayProcess.Id());
-        if (!callback) return nullptr;
-        PostMessageA(callback, tray::kCallback, tray::kIconId, WM_RBUTTONUP);
+        if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        tray::PickMenuItem(menu, 2); // "Options..."
+        e2e::PickMenuItem(menu, 2); // "Options..."
         return e2e::WaitForWindow(trayProcess.Id(), "#32770", "Tacknote Options", 5000);
     }
 
-    e2e::Process StartTray() {
-        e2e::Process process = Start("");
-        EXPECT_NE(nullptr, tray::HostWindow(process.Id()));
-        EXPECT_TRUE(tray::WaitForIconCount(1));
-        return process;
-    }
+    e2e::Process StartTray() { return tray::StartTray(dir); }
 };
 
 TEST_F(Options, NoteOkResizesAtTheSameCornerAndSavesTheSettings) {
@@ -126,15 +120,19 @@ TEST_F(Options, NoteCancelAfterResetChangesNothing) {
     e2e::Process process;
     HWND note = StartNote(process, Rect(300, 250, 500, 400));
     ASSERT_NE(nullptr, note);
+    const FILETIME stored = LastWriteTime(dir, "tkn1.tkn");
     HWND dlg = OpenNoteOptions(process, note);
     ASSERT_NE(nullptr, dlg);
     EXPECT_EQ(200, SpinPos(dlg, IDC_OPT_WIDTHSPIN));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(dlg, IDC_OPT_TOPMOST), BM_GETCHECK, 0, 0));
     // The note saved itself when the dialog took the focus; that is the state to keep. The
-    // key before the last is one the test's file lacked, and the last keeps its value.
-    ASSERT_TRUE(IniBecomes(dir, "tkn1.ini", "lfPitchAndFamily", "0"));
-    Sleep(100);
+    // note file is replaced after the settings file is written, so its new time ends the save.
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        FILETIME now = LastWriteTime(dir, "tkn1.tkn");
+        return CompareFileTime(&now, &stored) != 0;
+    }));
     const std::string saved = dir.Read("tkn1.ini");
+    EXPECT_NE(std::string::npos, saved.find("lfPitchAndFamily=0")) << "the save wrote every key";
 
     ClickButton(dlg, IDC_OPT_RESET);
     EXPECT_EQ(320, SpinPos(dlg, IDC_OPT_WIDTHSPIN));
@@ -178,8 +176,7 @@ TEST_F(Options, TrayOkWritesTheDefaultsThatNewNotesUse) {
     ASSERT_TRUE(IniBecomes(dir, "tacknote.ini", "lfFaceName", "Arial"));
 
     // A note started afterwards takes the new defaults.
-    PostMessageA(tray::CallbackWindow(trayProcess.Id()), tray::kCallback, tray::kIconId,
-                 WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_LBUTTONDBLCLK));
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
     HWND note = tray::NoteWindows(trayProcess.Id()).front();
     EXPECT_TRUE(e2e::WaitUntil([&] {
@@ -197,8 +194,7 @@ TEST_F(Options, TrayCancelLeavesTheDefaultsUntouched) {
     HWND dlg = OpenTrayOptions(trayProcess);
     ASSERT_NE(nullptr, dlg);
     // While it is open the icon brings it back rather than opening the menu again.
-    PostMessageA(tray::CallbackWindow(trayProcess.Id()), tray::kCallback, tray::kIconId,
-                 WM_RBUTTONUP);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     Sleep(500);
     EXPECT_TRUE(e2e::TopLevelWindows(0, "#32768", nullptr).empty()) << "menu over the dialog";
     SetSpin(dlg, IDC_OPT_WIDTHSPIN, 500);

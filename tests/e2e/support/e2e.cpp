@@ -117,6 +117,27 @@ std::vector<std::string> TempDir::List(const std::string& pattern) const
     return names;
 }
 
+::testing::AssertionResult FileBecomes(const TempDir& dir, const std::string& name,
+                                       const std::string& bytes, DWORD timeoutMs)
+{
+    std::string last;
+    bool exists = false;
+    if (WaitUntil([&] { return (exists = dir.Exists(name)) && (last = dir.Read(name)) == bytes; },
+                  timeoutMs))
+        return ::testing::AssertionSuccess();
+    if (!exists) return ::testing::AssertionFailure() << name << " is missing";
+    return ::testing::AssertionFailure() << name << " holds " << ::testing::PrintToString(last)
+                                         << ", not " << ::testing::PrintToString(bytes);
+}
+
+std::string NoteFileBytes(const RECT& rc, const std::string& text)
+{
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, "%ld\r\n%ld\r\n%ld\r\n%ld\r\n", rc.left, rc.top,
+                  rc.right, rc.bottom);
+    return numbers + text;
+}
+
 // ---- Processes -------------------------------------------------------------------------
 
 Process::Process(const std::string& exeName, const std::string& args, const std::string& workDir)
@@ -386,6 +407,12 @@ void Drag(int fromX, int fromY, int toX, int toY)
     }
     SendMouse(toX, toY, MOUSEEVENTF_LEFTUP);
     Sleep(50);
+}
+
+void PickMenuItem(HWND menu, int downs)
+{
+    for (int i = 0; i < downs; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 // ---- Screenshots -----------------------------------------------------------------------

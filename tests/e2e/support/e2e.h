@@ -61,6 +61,13 @@ private:
     DWORD m_id = 0;
 };
 
+// Waits until the named file in `dir` holds exactly `bytes`; a failure tells what it held.
+::testing::AssertionResult FileBecomes(const TempDir& dir, const std::string& name,
+                                       const std::string& bytes, DWORD timeoutMs = 3000);
+
+// What a note file holds for that window rectangle and text: "L\r\nT\r\nR\r\nB\r\n" + text.
+std::string NoteFileBytes(const RECT& rc, const std::string& text);
+
 // Ends every running process of that executable name (e.g. note processes that the tray or
 // a note started, which no Process object holds).
 void KillAll(const char* exeName);
@@ -86,6 +93,9 @@ void MoveMouse(int x, int y);
 void Click(int x, int y, bool right = false);
 void DoubleClick(int x, int y);
 void Drag(int fromX, int fromY, int toX, int toY);
+// Picks the item of an open popup menu (class "#32768") that `downs` presses of the down key
+// reach; separators are skipped. Another process's menu can't be read, only keyed.
+void PickMenuItem(HWND menu, int downs);
 
 // The screen (or a part of it) as a PNG file; returns false when it could not be written.
 bool Screenshot(const std::string& path, const RECT* area = nullptr);

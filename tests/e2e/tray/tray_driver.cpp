@@ -1,8 +1,5 @@
 #include "tray_driver.h"
 
-#include <cstdio>
-#include <cstring>
-
 namespace tray {
 
 namespace {
@@ -20,6 +17,19 @@ BOOL CALLBACK CollectIcon(HWND window, LPARAM param) {
 }
 
 } // namespace
+
+e2e::Process StartTray(const e2e::TempDir& dir) {
+    e2e::Process process("tacknote.exe", "", dir.Path());
+    EXPECT_TRUE(process.Started());
+    EXPECT_NE(nullptr, HostWindow(process.Id())) << "no tray host window";
+    EXPECT_TRUE(WaitForIconCount(1)) << "icons: " << TrayIcons().size();
+    return process;
+}
+
+bool PostIconNotify(const e2e::Process& trayProcess, WPARAM iconId, UINT mouseMessage) {
+    HWND callback = CallbackWindow(trayProcess.Id());
+    return callback && PostMessageA(callback, kCallback, iconId, mouseMessage);
+}
 
 HWND HostWindow(DWORD pid, DWORD timeoutMs) {
     HWND found = nullptr;
@@ -87,19 +97,6 @@ HWND WaitForMenu(DWORD timeoutMs) {
 bool MenuGone(DWORD timeoutMs) {
     return e2e::WaitUntil([] { return e2e::TopLevelWindows(0, "#32768", nullptr).empty(); },
                           timeoutMs);
-}
-
-void PickMenuItem(HWND menu, int downs) {
-    for (int i = 0; i < downs; ++i)
-        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-std::string NoteFile(const RECT& rc, const std::string& text) {
-    char head[96];
-    std::snprintf(head, sizeof head, "%ld\r\n%ld\r\n%ld\r\n%ld\r\n", rc.left, rc.top, rc.right,
-                  rc.bottom);
-    return head + text;
 }
 
 } // namespace tray

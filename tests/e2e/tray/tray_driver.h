@@ -15,6 +15,13 @@ namespace tray {
 const UINT kCallback = WM_USER + 8;
 const UINT kIconId = 11;
 
+// Starts the tray instance in `dir` and waits (checking as it goes) for its hidden host
+// window and its one icon.
+e2e::Process StartTray(const e2e::TempDir& dir);
+// Posts the icon's callback as the shell would: `iconId` in wParam, the mouse message in
+// lParam. False when the tray process has no callback window.
+bool PostIconNotify(const e2e::Process& trayProcess, WPARAM iconId, UINT mouseMessage);
+
 // The hidden tray host frame of that process (found although never shown).
 HWND HostWindow(DWORD pid, DWORD timeoutMs = 10000);
 // The icon component's hidden window, which receives the icon's callback.
@@ -34,10 +41,5 @@ bool WaitForNotes(size_t count, DWORD except, DWORD timeoutMs = 15000);
 // The popup menu window of a tracked menu, or nullptr when none came.
 HWND WaitForMenu(DWORD timeoutMs = 5000);
 bool MenuGone(DWORD timeoutMs = 5000);
-// Picks the item reached with `downs` presses of the down key (separators are skipped).
-void PickMenuItem(HWND menu, int downs);
-
-// A stored note: four rectangle lines and the text.
-std::string NoteFile(const RECT& rc, const std::string& text);
 
 } // namespace tray

@@ -9,20 +9,7 @@ namespace {
 
 class Tray : public e2e::TacknoteTest {
 protected:
-    // Starts the tray instance and waits for its hidden host and its icon.
-    e2e::Process StartTray() {
-        e2e::Process process = Start("");
-        EXPECT_TRUE(process.Started());
-        EXPECT_NE(nullptr, tray::HostWindow(process.Id())) << "no tray host window";
-        EXPECT_TRUE(tray::WaitForIconCount(1)) << "icons: " << tray::TrayIcons().size();
-        return process;
-    }
-
-    void PostIconNotify(const e2e::Process& trayProcess, WPARAM iconId, UINT mouseMessage) {
-        HWND callback = tray::CallbackWindow(trayProcess.Id());
-        ASSERT_NE(nullptr, callback);
-        PostMessageA(callback, tray::kCallback, iconId, mouseMessage);
-    }
+    e2e::Process StartTray() { return tray::StartTray(dir); }
 };
 
 TEST_F(Tray, EmptyFolderShowsTheIconAndNoNote) {
@@ -40,7 +27,7 @@ TEST_F(Tray, EmptyFolderShowsTheIconAndNoNote) {
 TEST_F(Tray, StoredNotesComeBackEachInItsOwnProcessAtItsRectangle) {
     const RECT rects[] = {{40, 300, 240, 450}, {300, 320, 560, 480}, {620, 340, 900, 560}};
     for (int i = 0; i < 3; ++i)
-        dir.Write("tkn" + std::to_string(i + 1) + ".tkn", tray::NoteFile(rects[i], "note"));
+        dir.Write("tkn" + std::to_string(i + 1) + ".tkn", e2e::NoteFileBytes(rects[i], "note"));
     e2e::Process trayProcess = StartTray();
     ASSERT_TRUE(tray::WaitForNotes(3, trayProcess.Id()))
         << "notes: " << tray::NoteWindows(trayProcess.Id()).size();
@@ -58,10 +45,10 @@ TEST_F(Tray, StoredNotesComeBackEachInItsOwnProcessAtItsRectangle) {
 }
 
 TEST_F(Tray, AnyTknFileStartsButOverlongNamesAreSkipped) {
-    dir.Write("tkn1.tkn", tray::NoteFile({100, 300, 300, 450}, "a note"));
+    dir.Write("tkn1.tkn", e2e::NoteFileBytes({100, 300, 300, 450}, "a note"));
     dir.Write("junk.tkn", "this is no note at all");
     // Too long for the note process; cut short it would name another note's files.
-    dir.Write("a-very-long-note-name.tkn", tray::NoteFile({400, 300, 600, 450}, "long"));
+    dir.Write("a-very-long-note-name.tkn", e2e::NoteFileBytes({400, 300, 600, 450}, "long"));
     e2e::Process trayProcess = StartTray();
     ASSERT_TRUE(tray::WaitForNotes(2, trayProcess.Id()))
         << "notes: " << tray::NoteWindows(trayProcess.Id()).size();
@@ -89,21 +76,21 @@ TEST_F(Tray, SecondStartSaysSoAndLeavesOneIcon) {
 
 TEST_F(Tray, MenuOnRightButtonAndNewPaperStartsANote) {
     e2e::Process trayProcess = StartTray();
-    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu) << "no menu on WM_RBUTTONUP";
     RECT area = e2e::WindowRect(menu);
-    e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu.png", &area); // "New Paper" in bold
-    tray::PickMenuItem(menu, 1);                                    // "New Paper"
+    // Looked at by a person: "New Paper" must be in bold.
+    e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu.png", &area);
+    e2e::PickMenuItem(menu, 1); // "New Paper"
     EXPECT_TRUE(tray::MenuGone());
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
-    // The note is a new one: it has a name of its own once it saves.
     EXPECT_TRUE(trayProcess.Running());
 }
 
 TEST_F(Tray, EscapeClosesTheMenuWithoutACommand) {
     e2e::Process trayProcess = StartTray();
-    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -115,13 +102,13 @@ TEST_F(Tray, EscapeClosesTheMenuWithoutACommand) {
 
 TEST_F(Tray, DoubleClickStartsANoteAndOtherIconsAreIgnored) {
     e2e::Process trayProcess = StartTray();
-    PostIconNotify(trayProcess, tray::kIconId + 1, WM_LBUTTONDBLCLK);
-    PostIconNotify(trayProcess, tray::kIconId + 1, WM_RBUTTONUP);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId + 1, WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId + 1, WM_RBUTTONUP));
     Sleep(1000);
     EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty());
     EXPECT_TRUE(e2e::TopLevelWindows(0, "#32768", nullptr).empty());
 
-    PostIconNotify(trayProcess, tray::kIconId, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_LBUTTONDBLCLK));
     EXPECT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
 }
 
@@ -143,15 +130,18 @@ TEST_F(Tray, RealClicksOnTheIcon) {
 }
 
 TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
-    dir.Write("tkn1.tkn", tray::NoteFile({200, 300, 480, 500}, "before"));
+    dir.Write("tkn1.tkn", e2e::NoteFileBytes({200, 300, 480, 500}, "before"));
     e2e::Process trayProcess = StartTray();
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
     HWND note = tray::NoteWindows(trayProcess.Id()).front();
+    HWND edit = GetDlgItem(note, 206);
+    // Keys typed before the first paint has put the stored text in would be overwritten.
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowText(edit) == "before"; }));
 
-    PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP);
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    tray::PickMenuItem(menu, 4); // "Close", past the two separators
+    e2e::PickMenuItem(menu, 4); // "Close", past the two separators
     ASSERT_TRUE(trayProcess.WaitExit(5000)) << "the tray instance still runs";
     EXPECT_TRUE(tray::WaitForIconCount(0));
     ASSERT_TRUE(IsWindow(note));
@@ -161,16 +151,11 @@ TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
     ASSERT_TRUE(e2e::Activate(note));
     e2e::PressKey(VK_END, false, true); // a click never places the caret in a note
     e2e::TypeText(" after");
-    HWND edit = GetDlgItem(note, 206);
     ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowText(edit) == "before after"; }))
         << e2e::WindowText(edit);
     e2e::Process other = Start("private");
-    EXPECT_TRUE(e2e::WaitUntil(
-        [&] {
-            return dir.Read("tkn1.tkn") == tray::NoteFile({200, 300, 480, 500}, "before after");
-        },
-        3000))
-        << dir.Read("tkn1.tkn");
+    EXPECT_TRUE(e2e::FileBecomes(dir, "tkn1.tkn",
+                                 e2e::NoteFileBytes({200, 300, 480, 500}, "before after")));
 }
 
 } // namespace
