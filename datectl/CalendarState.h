@@ -5,7 +5,7 @@
 
 #include "datectl/CalendarMetrics.h"
 #include "datectl/CalendarTypes.h"
-#include "datectl/FontSpec.h"
+#include "datectl/CalendarFont.h"
 #include "datectl/MonthBlockRecord.h"
 #include "datectl/MonthMath.h"
 #include "framework/DateTime.h"

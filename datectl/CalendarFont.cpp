@@ -1,4 +1,4 @@
-#include "datectl/FontSpec.h"
+#include "datectl/CalendarFont.h"
 
 #include <cstring>
 
