@@ -61,6 +61,15 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_THROW, OnThrow)
 END_MESSAGE_MAP()
 
+// A class that adds members but no handlers of its own still declares a table; an empty one
+// once broke the build (an unused typedef under -Werror).
+class CEmptyTableWnd : public CBaseWnd {
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEmptyTableWnd, CBaseWnd)
+END_MESSAGE_MAP()
+
 BOOL CreatePopup(CWnd& wnd)
 {
     return wnd.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "probe", WS_POPUP, 0, 0, 100, 50,
@@ -97,6 +106,15 @@ TEST(MessageMap, DerivedTablesOverrideAndInherit)
         EXPECT_EQ(c.nResult, wnd.SendMessage(c.message, c.wParam, c.lParam));
         EXPECT_EQ(c.log, wnd.log);
     }
+}
+
+TEST(MessageMap, EmptyTablePassesEverythingToTheBase)
+{
+    CEmptyTableWnd wnd;
+    ASSERT_TRUE(CreatePopup(wnd));
+    wnd.log.clear();
+    wnd.SendMessage(WM_TIMER, 4, 0);
+    EXPECT_EQ(std::vector<std::string>{"base timer 4"}, wnd.log);
 }
 
 TEST(MessageMap, BindingLastsFromCreationToWmNcDestroy)
