@@ -147,6 +147,14 @@ int WeekCount(const CString& t) {
     return CDateParser::ToNumber(strFirst);
 }
 
+// The ending with nothing but the count in front of it. In "2 DAYS AFTER 3 DAYS AGO" the
+// ending belongs to the base date, which the distance stage reads.
+BOOL EndsWithCountedUnit(const CString& t, const CString& strSuffix) {
+    if (!CDateParser::EndsWithNoCase(t, strSuffix)) return FALSE;
+    CString strCount = t.Left(t.GetLength() - strSuffix.GetLength());
+    return CDateParser::Normalize(strCount, FALSE).Find(' ') < 0;
+}
+
 } // namespace
 
 // Counted distances from now: "3 DAYS AGO", "2 WEEKS FROM NOW", "A MONTH AGO", "5 YEARS AGO".
@@ -154,19 +162,19 @@ int WeekCount(const CString& t) {
 BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
     COleDateTime dtNow = Now();
     double dCount = ToNumber(FirstWord(t));
-    if (EndsWithNoCase(t, " DAYS AGO") || EndsWithNoCase(t, " DAY AGO")) {
+    if (EndsWithCountedUnit(t, " DAYS AGO") || EndsWithCountedUnit(t, " DAY AGO")) {
         dtOut = dtNow - COleDateTimeSpan(dCount);
         return TRUE;
     }
-    if (EndsWithNoCase(t, " DAYS FROM NOW") || EndsWithNoCase(t, " DAY FROM NOW")) {
+    if (EndsWithCountedUnit(t, " DAYS FROM NOW") || EndsWithCountedUnit(t, " DAY FROM NOW")) {
         dtOut = dtNow + COleDateTimeSpan(dCount);
         return TRUE;
     }
-    if (EndsWithNoCase(t, "WEEKS AGO") || EndsWithNoCase(t, "WEEK AGO")) {
+    if (EndsWithCountedUnit(t, "WEEKS AGO") || EndsWithCountedUnit(t, "WEEK AGO")) {
         dtOut = dtNow - COleDateTimeSpan(7.0 * WeekCount(t));
         return TRUE;
     }
-    if (EndsWithNoCase(t, "WEEKS FROM NOW") || EndsWithNoCase(t, "WEEK FROM NOW")) {
+    if (EndsWithCountedUnit(t, "WEEKS FROM NOW") || EndsWithCountedUnit(t, "WEEK FROM NOW")) {
         dtOut = dtNow + COleDateTimeSpan(7.0 * WeekCount(t));
         return TRUE;
     }
@@ -188,11 +196,13 @@ BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
         int nCount = ToNumber(FirstWord(t));
         int nMonths = GrammarCommon::ClampToInt(1LL * unit.nMonthsPerUnit * nCount);
         CString strUnit = CString(" ") + unit.pszUnit;
-        if (EndsWithNoCase(t, strUnit + "S AGO") || EndsWithNoCase(t, strUnit + " AGO")) {
+        if (EndsWithCountedUnit(t, strUnit + "S AGO") ||
+            EndsWithCountedUnit(t, strUnit + " AGO")) {
             dtOut = SubtractMonths(nMonths, dtNow);
             return TRUE;
         }
-        if (EndsWithNoCase(t, strUnit + "S FROM NOW") || EndsWithNoCase(t, strUnit + " FROM NOW")) {
+        if (EndsWithCountedUnit(t, strUnit + "S FROM NOW") ||
+            EndsWithCountedUnit(t, strUnit + " FROM NOW")) {
             dtOut = AddMonths(nMonths, dtNow);
             return TRUE;
         }

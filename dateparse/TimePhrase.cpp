@@ -131,7 +131,9 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     int nOClock = t.Find("OCLOCK");
     if (nOClock < 0) nOClock = t.Find("O'CLOCK");
     if (nOClock < 0) nOClock = t.Find("O CLOCK");
-    if (nOClock > 1) {
+    // Only the hour may stand before o'clock: in "10 PAST 5 O'CLOCK" or "HALF PAST 4 O'CLOCK"
+    // the o'clock belongs to the base time, which the rules below read.
+    if (nOClock > 1 && Normalize(t.Left(nOClock), FALSE).Find(' ') < 0) {
         // O'clock hours are always read the default way, whatever the A.M./P.M. rule.
         int nHour = ToNumber(FirstWord(t));
         if (nHour < 7) nHour += 12;

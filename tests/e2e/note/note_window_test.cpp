@@ -135,6 +135,24 @@ TEST_F(NoteWindow, DragMovesTheNoteAndTheNextFocusLossSavesThePlace) {
     EXPECT_TRUE(FileBecomes(dir, "tkn5.tkn", NoteFileBytes(moved, "drag me")));
 }
 
+// The usual way a note loses the focus is a click elsewhere; the button is still down when the
+// focus goes, and that must not count as a drag of this note.
+TEST_F(NoteWindow, ClickOnAnotherNoteSavesTheNoteThatLostTheFocus) {
+    const RECT placeA = {100, 150, 420, 390};
+    e2e::Process other, note;
+    ASSERT_NE(nullptr, notes::StartStoredNote(dir, other, "tkn2.tkn",
+                                              NoteFileBytes({600, 150, 920, 390}, "other")));
+    HWND window = notes::StartStoredNote(dir, note, "tkn1.tkn", NoteFileBytes(placeA, "first"));
+    ASSERT_NE(nullptr, window);
+    e2e::PressKey(VK_END, false, true);
+    ASSERT_TRUE(notes::TypeInto(window, " typed", "first typed"));
+
+    e2e::Click(700, 250);
+    EXPECT_TRUE(FileBecomes(dir, "tkn1.tkn", NoteFileBytes(placeA, "first typed")));
+    RECT rc = e2e::WindowRect(window);
+    EXPECT_TRUE(EqualRect(&placeA, &rc)) << "the click on the other note moved this one";
+}
+
 TEST_F(NoteWindow, ClicksAndEscapeLeaveCaretAndTextAlone) {
     e2e::Process note;
     HWND window = notes::StartStoredNote(dir, note, "tkn6.tkn",

@@ -195,8 +195,15 @@ INSTANTIATE_TEST_SUITE_P(StageOrder, DatePhrase, ::testing::Values(
     // Stage 2 reads "CHRISTMAS - 30" as the base; stage 3 would have split at " - " first
     // and given 26 October.
     DateRow{NOW_WED, "1 months before christmas - 30", "OK 2005-10-25 00:00:00"},
-    // Stage 1's ending test sees " DAYS AGO" and counts the first word: 2 days back.
-    DateRow{NOW_WED, "2 days after 3 days ago", "OK 2005-11-21 10:30:00"},
+    // The counted endings of stage 1 take only a lone count; a longer text ending so is a
+    // distance from a base date, read by stage 2 (taken at its ending it was 2 days back).
+    DateRow{NOW_WED, "2 days after 3 days ago", "OK 2005-11-22 10:30:00"},
+    DateRow{NOW_WED, "2 days before 3 days from now", "OK 2005-11-24 10:30:00"},
+    DateRow{NOW_WED, "3 days after 2 weeks ago", "OK 2005-11-12 10:30:00"},
+    DateRow{NOW_WED, "1 weeks before 3 weeks from now", "OK 2005-12-07 10:30:00"},
+    DateRow{NOW_WED, "2 months after 3 months ago", "OK 2005-10-23 00:00:00"},
+    DateRow{NOW_WED, "1 years before 2 years from now", "OK 2006-11-23 00:00:00"},
+    DateRow{NOW_WED, "a couple of days ago", "FAIL"},
     // The bare name is stage 1; NEXT is stage 5; with a year, stage 6.
     DateRow{"2005-12-26 09:00:00", "christmas", "OK 2005-12-25 00:00:00"},
     DateRow{"2005-12-26 09:00:00", "next christmas", "OK 2006-12-25 00:00:00"},

@@ -32,6 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Words, TimePhrase, ::testing::Values(
     TimeRow{"10 o'clock", "OK 1899-12-30 10:00:00"},
     TimeRow{"30 oclock", "OK 1899-12-30 23:00:00"},
     TimeRow{"5oclock", "FAIL"},  // o'clock must stand after the hour
+    // Only the hour stands before o'clock; otherwise it belongs to a base time.
+    TimeRow{"10 past 5 o'clock", "OK 1899-12-30 17:10:00"},
+    TimeRow{"10 till 5 oclock", "OK 1899-12-30 16:50:00"},
+    TimeRow{"half past 4 o clock", "OK 1899-12-30 16:30:00"},
+    TimeRow{"at 5 o'clock", "FAIL"},
     TimeRow{"oclock", "FAIL"}));
 // clang-format on
 
