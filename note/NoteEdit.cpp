@@ -49,8 +49,11 @@ void CNoteEdit::SaveNoteSettings() {
 
 void CNoteEdit::SaveNote() {
     if (!g_szNoteFile[0]) return;
-    // Still dragging: the place is written at the next loss of focus instead.
-    if (GetKeyState(VK_LBUTTON) < 0) return;
+    // Still dragging: the place is written at the next loss of focus instead. Only this
+    // note's own drag counts: a click on another window takes the focus while the button is
+    // down, and where the key state is shared between programs that would skip every such
+    // save.
+    if (m_bDragging && GetKeyState(VK_LBUTTON) < 0) return;
     CString text;
     GetWindowText(text);
     SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()));

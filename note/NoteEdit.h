@@ -15,8 +15,8 @@ public:
 
     void LoadNoteSettings();
     void SaveNoteSettings();
-    // Writes the settings file and the note file, unless the note was deleted or the left
-    // button is down (a drag is still going on).
+    // Writes the settings file and the note file, unless the note was deleted or this note
+    // is still being dragged.
     void SaveNote();
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
     // options dialog ends with OK.

@@ -153,6 +153,26 @@ TEST_F(NoteWindow, ClickOnAnotherNoteSavesTheNoteThatLostTheFocus) {
     EXPECT_TRUE(EqualRect(&placeA, &rc)) << "the click on the other note moved this one";
 }
 
+// A note file keeps 4095 bytes of text; whatever the control shows beyond that would be cut
+// by the next save.
+TEST_F(NoteWindow, TypingStopsAtWhatANoteFileKeeps) {
+    notes::FocusThief thief;
+    // Large and in a small font, so that the bottom edge, which also stops typing, is far off.
+    const RECT place = {50, 50, 1050, 950};
+    dir.Write("tkn7.ini", "[Settings]\r\nlfHeight=-8\r\nlfWeight=400\r\n");
+    const std::string stored(4093, 'a');
+    e2e::Process note;
+    HWND window = notes::StartStoredNote(dir, note, "tkn7.tkn", NoteFileBytes(place, stored));
+    ASSERT_NE(nullptr, window);
+    e2e::PressKey(VK_END, false, true);
+    ASSERT_TRUE(notes::TypeInto(window, "bcd", stored + "bc"));
+    e2e::PressKey(VK_RETURN);
+    Sleep(200);
+    EXPECT_EQ(stored + "bc", NoteText(window));
+    ASSERT_TRUE(thief.Steal());
+    EXPECT_TRUE(FileBecomes(dir, "tkn7.tkn", NoteFileBytes(place, stored + "bc")));
+}
+
 TEST_F(NoteWindow, ClicksAndEscapeLeaveCaretAndTextAlone) {
     e2e::Process note;
     HWND window = notes::StartStoredNote(dir, note, "tkn6.tkn",
