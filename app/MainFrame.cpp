@@ -4,6 +4,7 @@
 
 #include "app/StoredNotes.h"
 #include "framework/WinApp.h"
+#include "note/CommandTail.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
@@ -52,11 +53,11 @@ void CMainFrame::SaveDefaults() {
 void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
     for (const std::string& name : RestorableNotes(ListNoteFiles()))
-        WinExec(NoteCommandLine(name).c_str(), SW_SHOW);
+        StartNoteProcess(name);
 }
 
 void CMainFrame::OnNewPaper() {
-    WinExec("tacknote.exe private", SW_SHOW);
+    StartNoteProcess(kNewNoteTail);
 }
 
 void CMainFrame::OnOptions() {

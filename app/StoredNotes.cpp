@@ -33,7 +33,3 @@ std::vector<std::string> ListNoteFiles() {
     _findclose(search);
     return names;
 }
-
-std::string NoteCommandLine(const std::string& name) {
-    return "tacknote.exe " + name;
-}

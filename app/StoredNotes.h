@@ -14,6 +14,3 @@ std::vector<std::string> RestorableNotes(const std::vector<std::string>& listing
 
 // Every file matching "*.tkn" in the working directory, in the order the search returns them.
 std::vector<std::string> ListNoteFiles();
-
-// The command line that starts the note process for a stored note.
-std::string NoteCommandLine(const std::string& name);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <windows.h>
+
 namespace {
 
 bool IsNoteFileName(const char* name) {
@@ -20,7 +22,7 @@ bool IsNoteFileName(const char* name) {
 
 ProcessRole RoleForTail(const char* tail) {
     if (!tail || !*tail) return ProcessRole::Tray;
-    if (strcmp(tail, "private") == 0) return ProcessRole::NewNote;
+    if (strcmp(tail, kNewNoteTail) == 0) return ProcessRole::NewNote;
     return IsNoteFileName(tail) ? ProcessRole::StoredNote : ProcessRole::Refused;
 }
 
@@ -31,4 +33,12 @@ bool SettingsNameFor(const char* noteFile, char (&settings)[kSettingsFileSize]) 
     memcpy(settings, noteFile, length - 3);
     memcpy(settings + length - 3, "ini", 4);
     return true;
+}
+
+std::string NoteCommandLine(const std::string& tail) {
+    return "tacknote.exe " + tail;
+}
+
+void StartNoteProcess(const std::string& tail) {
+    WinExec(NoteCommandLine(tail).c_str(), SW_SHOW);
 }

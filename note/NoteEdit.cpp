@@ -6,6 +6,7 @@
 #include "framework/DC.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
+#include "note/CommandTail.h"
 #include "note/NoteCommands.h"
 #include "note/NoteFile.h"
 #include "note/NoteSettings.h"
@@ -236,7 +237,7 @@ void CNoteEdit::OnBlankPaper() {
 }
 
 void CNoteEdit::OnNewPaper() {
-    WinExec("tacknote.exe private", SW_SHOW);
+    StartNoteProcess(kNewNoteTail);
 }
 
 // Edits this note's appearance; OK applies it at once and keeps it with the note.

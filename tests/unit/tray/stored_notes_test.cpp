@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/StoredNotes.h"
+#include "note/CommandTail.h"
 
 namespace {
 
