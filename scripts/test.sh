@@ -1,20 +1,48 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless on a private Xvfb and Wine
-# prefix. Extra arguments go to ctest (e.g. -R note). Stops exactly the processes it started.
+# Installs what is missing, builds both architectures, and runs every test headless, once per
+# architecture that this host can run, each on its own Xvfb and Wine prefix. Extra arguments go
+# to ctest (e.g. -R note). Stops exactly the processes it started. Fails when any run fails.
+#   TACKNOTE_ARCH=64 (or 32, or "32 64") chooses the runs instead of the host's abilities.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-export BUILD_DIR=${BUILD_DIR:-build}
-case $BUILD_DIR in /*) ;; *) BUILD_DIR=$root/$BUILD_DIR ;; esac
-export WINE_STATE=${WINE_STATE:-$BUILD_DIR/wine}
-export HEADLESS=1
+. scripts/arch.sh
+base=${BUILD_DIR:-build}
+case $base in /*) ;; *) base=$root/$base ;; esac
 
 scripts/setup.sh
-scripts/build.sh
+ARCH=32 BUILD_DIR=$base scripts/build.sh
+ARCH=64 BUILD_DIR=$base scripts/build.sh
 
-. scripts/wine-env.sh
-trap wine_env_stop EXIT
-wine_env_start "$BUILD_DIR/keeper.exe"
+runs=() skipped=()
+for arch in $(arch_wanted); do
+  if [ -x "$(arch_wine_loader "$arch")" ]; then runs+=("$arch"); else skipped+=("$arch"); fi
+done
+echo "test: running the ${runs[*]:-no}-bit suite(s): $(arch_reason)${skipped:+; the ${skipped[*]}-bit Wine is not installed}"
 
-cd "$BUILD_DIR"
-ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@"
+passed=0 failed=0 status=0
+for arch in "${runs[@]}"; do
+  build=$(arch_build_dir "$base" "$arch")
+  echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
+  rc=0
+  (
+    export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1
+    . scripts/wine-env.sh
+    trap wine_env_stop EXIT
+    wine_env_start "$build/keeper.exe"
+    cd "$build"
+    ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@" | tee "$build/ctest-summary.log"
+    exit "${PIPESTATUS[0]}"
+  ) || rc=$?
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest-summary.log" | tail -1 || true)
+  if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1])); passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+  fi
+  [ $rc -eq 0 ] || status=1
+done
+[ ${#runs[@]} -gt 0 ] || status=1
+for arch in "${skipped[@]}"; do
+  echo "test: the $arch-bit suite was skipped: its Wine could not be installed on this host"
+done
+echo "tests: $passed passed, $failed failed"
+exit $status

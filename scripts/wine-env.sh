@@ -1,12 +1,18 @@
 # Sourced by the run and test scripts: a private Wine prefix on a display, with the
 # processes this shell started remembered by PID so that exactly those are stopped.
 #   WINE_STATE  folder for the prefix, logs and PIDs (default: <build>/wine)
+#   WINE_ARCH   32 (default) or 64: the loader and the kind of prefix
 #   HEADLESS=1  start an own Xvfb instead of using $DISPLAY
+# Debian's `wine` wrapper takes the 32-bit loader whenever it is installed, even for a 64-bit
+# prefix or on a kernel that cannot run it, so the loader is chosen here and `wine` in the
+# sourcing shell runs it.
+
+wine() { "$WINELOADER" "$@"; }
 
 wine_env_prepare_prefix() {
   # wineboot takes 10-20 s, so a prefix is made once and reused.
   [ -f "$WINEPREFIX/.tacknote-ready" ] && return 0
-  wineboot -i >"$WINE_STATE/wineboot.log" 2>&1 </dev/null   # never through a pipe
+  wine wineboot.exe -i >"$WINE_STATE/wineboot.log" 2>&1 </dev/null   # never through a pipe
   # A note's font may be any of the usual Windows faces; the metric-compatible Liberation
   # faces stand in for them, as they already do for Arial.
   cat >"$WINE_STATE/fonts.reg" <<'REG'
@@ -50,7 +56,12 @@ wine_env_place_fonts() {
 wine_env_start() {
   local keeper=$1
   mkdir -p "$WINE_STATE"
-  export WINEARCH=win32 WINEPREFIX="$WINE_STATE/pfx" WINEDEBUG=-all
+  if [ "${WINE_ARCH:-32}" = 64 ]; then
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+  else
+    export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
+  fi
+  export WINEPREFIX="$WINE_STATE/pfx" WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winealsa.drv,winepulse.drv="
   if [ "${HEADLESS:-0}" = 1 ]; then
     rm -f "$WINE_STATE/display"
@@ -73,7 +84,7 @@ wine_env_start() {
   # Keeps explorer.exe (the desktop and the tray) alive between test programs; it tells
   # when the desktop runs by creating the ready file.
   rm -f "$WINE_STATE/keeper.ready"
-  wine "$keeper" "Z:${WINE_STATE//\//\\}\\keeper.ready" >/dev/null 2>&1 </dev/null &
+  "$WINELOADER" "$keeper" "Z:${WINE_STATE//\//\\}\\keeper.ready" >/dev/null 2>&1 </dev/null &
   echo $! >"$WINE_STATE/keeper.pid"
   local waited=0
   until [ -f "$WINE_STATE/keeper.ready" ]; do

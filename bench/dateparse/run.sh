@@ -30,7 +30,7 @@ cut -f1 "$work/batch" >"$work/classes"
 cut -f2- "$work/batch" >"$work/input"
 
 # Files, not pipes: a Wine process may hand its output handles on to helper processes.
-wine "$exe" --batch --timing <"$work/input" >"$work/results" 2>"$work/times"
+"${WINELOADER:-wine}" "$exe" --batch --timing <"$work/input" >"$work/results" 2>"$work/times"
 tr -d '\r' <"$work/results" | cut -d' ' -f1 >"$work/verdicts"
 tr -d '\r' <"$work/times" | grep -v '^total' >"$work/micros" || true
 
