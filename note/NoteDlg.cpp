@@ -3,6 +3,7 @@
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "note/NoteCommands.h"
 #include "note/NoteFile.h"
 #include "note/NoteState.h"
 
@@ -12,6 +13,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_WM_TIMER()
+    ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 END_MESSAGE_MAP()
 // clang-format on
@@ -69,8 +71,13 @@ void CNoteDlg::OnClose() {
 }
 
 void CNoteDlg::OnTimer(UINT nIDEvent) {
-    // kAlarmTimerId: the alarm due test belongs to the alarm feature.
+    if (nIDEvent == kAlarmTimerId) m_alarmDlg.CheckDue(this);
     CDialog::OnTimer(nIDEvent);
+}
+
+// The dialog keeps its own values between openings; its result is not needed here.
+void CNoteDlg::OnAlarm() {
+    m_alarmDlg.DoModal();
 }
 
 // The system ends a session without taking the focus from any window or closing it, so the

@@ -2,6 +2,7 @@
 // The note window: a borderless modal dialog that the text control fills. It carries the
 // program icon and the alarm check timer.
 
+#include "alarm/AlarmDlg.h"
 #include "framework/Dialog.h"
 #include "note/NoteEdit.h"
 #include "res/resource.h"
@@ -25,10 +26,12 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnClose();
     afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnAlarm();
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
     HICON m_hIcon;
 };

@@ -223,7 +223,11 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_CLOSE:
         OnCloseNote();
         break;
-    // Print..., Save..., Alarm... and About... arrive with their own features.
+    case ID_NOTE_ALARM:
+        // The alarm belongs to the note window, which owns the alarm dialog.
+        GetParent()->SendMessage(WM_COMMAND, ID_NOTE_ALARM);
+        break;
+    // Print..., Save... and About... arrive with their own features.
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program icon (tacknote.ico) and the drag cursor (drag.cur) into this folder.
+"""Draws the program icon (tacknote.ico), the drag cursor (drag.cur) and the drop-down button's
+arrow (droparrow.bmp) into this folder.
 
 Run it again after changing a drawing; the outputs are kept in the repository so that a
 build needs nothing but windres.
@@ -136,6 +137,31 @@ def write_cursor(path):
         f.write(out + image)
 
 
+# The drop-down arrow: '#' black, '+' dark grey edge, ' ' the button's light grey.
+DROP_ARROW = ["+#####+", " +###+ ", "  +#+  ", "   #   "]
+
+
+def write_drop_arrow(path):
+    """A 7 x 4, 16-colour bitmap of a down-pointing triangle."""
+    palette = [(0, 0, 0), (128, 128, 128), (192, 192, 192)] + [(0, 0, 0)] * 13
+    index = {"#": 0, "+": 1, " ": 2}
+    width, height = len(DROP_ARROW[0]), len(DROP_ARROW)
+    stride = ((width * 4 + 31) // 32) * 4
+    rows = bytearray()
+    for row in reversed(DROP_ARROW):
+        bits = bytearray(stride)
+        for x, c in enumerate(row):
+            bits[x // 2] |= index[c] << (4 if x % 2 == 0 else 0)
+        rows += bits
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(rows), 0, 0, 16, 0)
+    colors = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + len(info) + len(colors)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset)
+    with open(path, "wb") as f:
+        f.write(header + info + colors + bytes(rows))
+
+
 if __name__ == "__main__":
     write_icon(os.path.join(HERE, "tacknote.ico"), [32, 16])
     write_cursor(os.path.join(HERE, "drag.cur"))
+    write_drop_arrow(os.path.join(HERE, "droparrow.bmp"))

@@ -27,6 +27,14 @@
 #define IDC_OPT_FONTSAMPLE 218
 #define IDC_OPT_RESET 219
 
+// Alarm dialog (template 107)
+#define IDC_ALARM_DATE 221       // date field, with its drop-down button beside it
+#define IDC_ALARM_TIME 222       // quarter-hour list
+#define IDC_ALARM_ON 223         // "On", first of the radio group
+#define IDC_ALARM_OFF 224        // "Off"
+#define IDC_ALARM_BEEP 225       // "Beep"
+#define IDC_ALARM_SHAKE 226      // "Shake"
+
 #define ID_TRAY_NEWPAPER 32771
 #define ID_TRAY_OPTIONS 32772
 #define ID_TRAY_ABOUT 32773
