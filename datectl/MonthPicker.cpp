@@ -2,6 +2,7 @@
 
 #include "datectl/MemDC.h"
 #include "datectl/MonthCalendar.h"
+#include "datectl/PopupPlacement.h"
 
 namespace {
 
@@ -57,7 +58,10 @@ void CMonthPicker::PlaceAround(CPoint ptScreen)
                 cxWidest = size.cx;
         }
     }
-    const CRect rc = MonthListPlacement(ptScreen, m_cyLine, cxWidest, m_nRows);
+    // Centred on the press, then kept inside the work area: near a screen edge the mouse must
+    // still reach every line.
+    const CRect rcCentred = MonthListPlacement(ptScreen, m_cyLine, cxWidest, m_nRows);
+    const CRect rc = KeepInsideWorkArea(rcCentred, MonitorWorkArea(rcCentred));
     MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), FALSE);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

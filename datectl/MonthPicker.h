@@ -16,7 +16,8 @@ public:
     // Supplies the month names and the font.
     CMonthCalendar* m_pOwnerCalendar = nullptr;
 
-    // Sizes the list for its lines, centres it on ptScreen and repaints it.
+    // Sizes the list for its lines, centres it on ptScreen (moved to stay inside the work area)
+    // and repaints it.
     void PlaceAround(CPoint ptScreen);
     int GetLineHeight() const { return m_cyLine; }
 

@@ -8,6 +8,20 @@ namespace {
 
 using namespace alarms;
 
+// A press held as long as a person holds one, so that the pop-up's click-away poll sees it.
+void SlowClick(int x, int y)
+{
+    e2e::MoveMouse(x, y);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof input);
+    Sleep(120);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Sleep(30);
+}
+
 class AlarmDialog : public e2e::TacknoteTest {
 protected:
     HWND StartNote(e2e::Process& note)
@@ -30,6 +44,9 @@ TEST_F(AlarmDialog, PickADayAndATimeThenTheNextOpeningShowsThem)
     e2e::Process note;
     HWND window = StartNote(note);
     ASSERT_NE(nullptr, window);
+    // A person opens the menu a while after the note came up; within the same second the
+    // alarm's moment (made with the note) would still equal now and not move on.
+    Sleep(1100);
 
     const COleDateTime before = COleDateTime::GetCurrentTime();
     HWND dlg = OpenAlarmDialog(window);
@@ -66,7 +83,11 @@ TEST_F(AlarmDialog, PickADayAndATimeThenTheNextOpeningShowsThem)
     HWND popup = OpenPopup(dlg);
     ASSERT_NE(nullptr, popup) << "no calendar pop-up";
     const RECT rcPopup = e2e::WindowRect(popup);
-    EXPECT_EQ(rcField.bottom - 1, rcPopup.top) << "not under the field";
+    RECT rcFieldClient;
+    GetClientRect(GetDlgItem(dlg, kDateId), &rcFieldClient);
+    MapWindowPoints(GetDlgItem(dlg, kDateId), nullptr, reinterpret_cast<POINT*>(&rcFieldClient), 2);
+    EXPECT_EQ(rcFieldClient.bottom, rcPopup.top) << "not under the field";
+    EXPECT_EQ(rcFieldClient.left - 2, rcPopup.left);
     Sleep(200);
     RECT area = {e2e::WindowRect(dlg).left - 10, e2e::WindowRect(dlg).top - 10,
                  std::max(rcPopup.right, e2e::WindowRect(dlg).right) + 10, rcPopup.bottom + 10};
@@ -124,10 +145,14 @@ TEST_F(AlarmDialog, EscapeAndAClickOutsideCloseThePopupWithoutAChange)
     EXPECT_TRUE(IsWindowVisible(dlg)) << "Escape closed the dialog too";
     EXPECT_EQ(text, e2e::WindowText(GetDlgItem(dlg, kDateId)));
 
-    ASSERT_NE(nullptr, OpenPopup(dlg));
-    // An empty part of the dialog, right of the list and below the buttons.
-    RECT rcDlg = e2e::WindowRect(dlg);
-    e2e::Click(rcDlg.right - 12, rcDlg.bottom - 12);
+    HWND popup = OpenPopup(dlg);
+    ASSERT_NE(nullptr, popup);
+    // The dialog left of the pop-up, beside the "Time:" label.
+    const RECT rcDlg = e2e::WindowRect(dlg);
+    const RECT rcPopup = e2e::WindowRect(popup);
+    const POINT outside = {rcDlg.left + 8, rcPopup.top + 12};
+    ASSERT_FALSE(PtInRect(&rcPopup, outside));
+    SlowClick(outside.x, outside.y);
     ASSERT_TRUE(e2e::WaitUntil([&] { return FindPopup(note.Id()) == nullptr; }, 3000))
         << "a click outside left the pop-up open";
     EXPECT_TRUE(IsWindowVisible(dlg));

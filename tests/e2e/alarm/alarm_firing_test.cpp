@@ -53,7 +53,7 @@ TEST_F(AlarmFiring, ADueAlarmRestoresTheNoteAndLeavesItWhereItWas)
         << "the note was not restored";
     EXPECT_TRUE(WaitUntilSteadyAt(window, kStored, 1500, 15000))
         << "the note did not come to rest at its place";
-    notes::Snapshot("alarm-after-shake");
+    notes::Snapshot("alarm-after-shake", window);
 
     // The next save stores the note's own place.
     notes::FocusThief thief;

@@ -83,3 +83,34 @@ TEST_F(DateEditTool, ThePopupPutsTheClickedDayIntoATypedField)
 }
 
 } // namespace
+
+namespace {
+
+// Regression: the pop-up opened under the field whatever the screen, so a field near the
+// bottom had its calendar partly off the screen.
+TEST_F(DateEditTool, NearTheBottomOfTheScreenThePopupOpensAboveTheField)
+{
+    RECT rcWork;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    e2e::Process tool("dateedit.exe",
+                      "--today=2024-05-20 --date=2024-05-20 --at=300," +
+                          std::to_string(rcWork.bottom - 100),
+                      dir.Path());
+    HWND window = e2e::WaitForWindow(tool.Id(), nullptr, "Date Edit - 2024-05-20", 10000);
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(e2e::Activate(window));
+    RECT rcButton = e2e::WindowRect(GetDlgItem(window, alarms::kDropButtonId));
+    e2e::Click((rcButton.left + rcButton.right) / 2, (rcButton.top + rcButton.bottom) / 2);
+    HWND popup = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] { return (popup = alarms::FindPopup(tool.Id())) != nullptr; }, 3000));
+    const RECT rcPopup = e2e::WindowRect(popup);
+    const RECT rcField = e2e::WindowRect(GetDlgItem(window, kFieldId));
+    EXPECT_EQ(rcField.top, rcPopup.bottom) << "not right above the field";
+    EXPECT_GE(rcPopup.top, rcWork.top);
+    EXPECT_LE(rcPopup.bottom, rcWork.bottom);
+    e2e::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return alarms::FindPopup(tool.Id()) == nullptr; }, 3000));
+}
+
+} // namespace

@@ -290,3 +290,58 @@ TEST_F(CalendarTool, ScreenShowsTodaysFrameTheSelectionAndGreyNeighbours)
 }
 
 } // namespace
+
+namespace {
+
+// A calendar in the top-left corner of the screen, its header close to both edges.
+class CalendarInTheCorner : public e2e::TacknoteTest {
+protected:
+    void TearDown() override
+    {
+        e2e::TacknoteTest::TearDown();
+        tool.Kill();
+    }
+    e2e::Process tool;
+};
+
+// Regression: the month list was centred on the press whatever the screen, so near an edge
+// part of it lay off the screen where the mouse could not reach its lines.
+TEST_F(CalendarInTheCorner, TheMonthListStaysInsideTheWorkArea)
+{
+    tool = e2e::Process("calendar.exe", "--today=2024-05-20 --at=-70,-10", dir.Path());
+    ASSERT_TRUE(tool.Started());
+    HWND window = e2e::WaitForWindow(tool.Id(), nullptr, "Calendar", 10000);
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(e2e::Activate(window));
+    DWORD_PTR packed = 0;
+    SendMessageTimeoutA(window, CALTOOL_QUERY, CALTOOL_HEADER, 0, SMTO_ABORTIFHUNG, 2000, &packed);
+    const POINT header = Unpack(static_cast<LRESULT>(packed));
+    ASSERT_GE(header.x, 0);
+    ASSERT_GE(header.y, 0);
+
+    e2e::MoveMouse(header.x, header.y);
+    ButtonDown();
+    HWND list = nullptr;
+    const bool bShown = e2e::WaitUntil(
+        [&] {
+            for (HWND w : e2e::TopLevelWindows(tool.Id()))
+                if (w != window)
+                    list = w;
+            return list != nullptr;
+        },
+        2000);
+    RECT rcList = {};
+    if (list)
+        rcList = e2e::WindowRect(list);
+    ButtonUp();
+    ASSERT_TRUE(bShown) << "no month list";
+    RECT rcWork;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    EXPECT_GE(rcList.left, rcWork.left);
+    EXPECT_GE(rcList.top, rcWork.top);
+    EXPECT_LE(rcList.right, rcWork.right);
+    EXPECT_LE(rcList.bottom, rcWork.bottom);
+    EXPECT_TRUE(PtInRect(&rcList, header)) << "the press lies inside the list";
+}
+
+} // namespace
