@@ -23,21 +23,18 @@ CAlarmAnnouncer::CAlarmAnnouncer() = default;
 CAlarmAnnouncer::~CAlarmAnnouncer()
 {
     Abandon();
-    if (m_hWnd)
-        DestroyWindow();
+    if (m_hWnd) DestroyWindow();
 }
 
 void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
 {
     Abandon();
-    if (!::IsWindow(hNote))
-        return;
+    if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
         ::SendMessageA(hNote, WM_SYSCOMMAND, SC_RESTORE, 0);
         ::UpdateWindow(hNote);
     }
-    if (!bShake && !bBeep)
-        return;
+    if (!bShake && !bBeep) return;
     CRect rc;
     ::GetWindowRect(hNote, &rc);
     m_hNote = hNote;
@@ -45,16 +42,14 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     m_bShaking = bShake != FALSE;
     m_nBeepsLeft = bBeep ? kBeeps : 0;
 
-    if (!m_hWnd)
-        CreateEx(0, AfxRegisterWndClass(0), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
+    if (!m_hWnd) CreateEx(0, AfxRegisterWndClass(0), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
     if (!m_timer.Set(this, kStepTimerId, kStepMs))
         Finish(); // no timer: the announcement runs at once, as a whole
 }
 
 bool CAlarmAnnouncer::Step()
 {
-    if (!::IsWindow(m_hNote))
-        return false;
+    if (!::IsWindow(m_hNote)) return false;
     if (m_bShaking) {
         for (int i = 0; i < kMovesPerStep && !m_shake.Done(); ++i)
             MoveNote(m_hNote, m_shake.Next());
@@ -77,8 +72,7 @@ void CAlarmAnnouncer::Finish()
 
 void CAlarmAnnouncer::Abandon()
 {
-    if (m_bShaking && ::IsWindow(m_hNote))
-        MoveNote(m_hNote, m_shake.Origin());
+    if (m_bShaking && ::IsWindow(m_hNote)) MoveNote(m_hNote, m_shake.Origin());
     Stop();
 }
 
@@ -93,8 +87,7 @@ void CAlarmAnnouncer::Stop()
 void CAlarmAnnouncer::OnTimer(UINT nIDEvent)
 {
     if (m_timer.IsEvent(nIDEvent)) {
-        if (!Step())
-            Stop();
+        if (!Step()) Stop();
         return;
     }
     CWnd::OnTimer(nIDEvent);

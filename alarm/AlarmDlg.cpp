@@ -44,8 +44,7 @@ BOOL CAlarmDlg::OnInitDialog()
 
 void CAlarmDlg::OnOK()
 {
-    if (!UpdateData(TRUE))
-        return;
+    if (!UpdateData(TRUE)) return;
     const CDateParser date = m_dateEdit.GetDate();
     m_alarmTime = MomentFromChoice(date, m_cbTime.GetCurSel(), m_alarmTime);
     CDialog::OnOK();
@@ -53,7 +52,6 @@ void CAlarmDlg::OnOK()
 
 void CAlarmDlg::CheckDue(CWnd* pNote)
 {
-    if (!TakeDueAlarm(m_nOnOff, m_alarmTime, COleDateTime::GetCurrentTime()))
-        return;
+    if (!TakeDueAlarm(m_nOnOff, m_alarmTime, COleDateTime::GetCurrentTime())) return;
     m_announcer.Announce(pNote ? pNote->GetSafeHwnd() : nullptr, m_bShake, m_bBeep);
 }

@@ -18,7 +18,7 @@ public:
     enum { IDD = IDD_ALARM };
 
     CComboBox m_cbTime;
-    int m_nOnOff;  // 0 On (armed), 1 Off
+    int m_nOnOff; // 0 On (armed), 1 Off
     int m_bBeep;
     int m_bShake;
     CDateParser m_alarmTime;

@@ -3,8 +3,7 @@
 CString QuarterHourText(int nIndex)
 {
     CString text;
-    if (nIndex < 0 || nIndex >= kQuarterHours)
-        return text;
+    if (nIndex < 0 || nIndex >= kQuarterHours) return text;
     const int nHour = nIndex / 4;
     const int nMinute = 15 * (nIndex % 4);
     const int nHour12 = nHour % 12 == 0 ? 12 : nHour % 12;
@@ -19,10 +18,8 @@ int QuarterHourIndex(int nHour, int nMinute)
 
 void QuarterHourTime(int nIndex, int& nHour, int& nMinute)
 {
-    if (nIndex < 0)
-        nIndex = 0;
-    if (nIndex >= kQuarterHours)
-        nIndex = kQuarterHours - 1;
+    if (nIndex < 0) nIndex = 0;
+    if (nIndex >= kQuarterHours) nIndex = kQuarterHours - 1;
     nHour = nIndex / 4;
     nMinute = 15 * (nIndex % 4);
 }
@@ -33,8 +30,7 @@ ShownAlarm ChooseShownAlarm(const COleDateTime& alarmTime, const COleDateTime& n
     shown.alarmTime = alarmTime;
     // An invalid moment has no place in time: it is treated as one that has expired.
     shown.bMoved = alarmTime.GetStatus() != COleDateTime::valid || alarmTime < now;
-    if (shown.bMoved)
-        shown.alarmTime = now;
+    if (shown.bMoved) shown.alarmTime = now;
     const COleDateTime& at = shown.alarmTime;
     shown.nIndex = QuarterHourIndex(at.GetHour(), at.GetMinute()) + (shown.bMoved ? 1 : 0);
     shown.shownDate.SetDate(at.GetYear(), at.GetMonth(), at.GetDay());
@@ -49,8 +45,7 @@ ShownAlarm ChooseShownAlarm(const COleDateTime& alarmTime, const COleDateTime& n
 
 COleDateTime MomentFromChoice(const COleDateTime& date, int nIndex, const COleDateTime& previous)
 {
-    if (date.GetStatus() != COleDateTime::valid)
-        return previous;
+    if (date.GetStatus() != COleDateTime::valid) return previous;
     int nHour = 0, nMinute = 0;
     QuarterHourTime(nIndex, nHour, nMinute);
     COleDateTime moment;
@@ -67,8 +62,7 @@ bool IsAlarmDue(int nOnOff, const COleDateTime& alarmTime, const COleDateTime& n
 
 bool TakeDueAlarm(int& nOnOff, const COleDateTime& alarmTime, const COleDateTime& now)
 {
-    if (!IsAlarmDue(nOnOff, alarmTime, now))
-        return false;
+    if (!IsAlarmDue(nOnOff, alarmTime, now)) return false;
     nOnOff = 1;
     return true;
 }

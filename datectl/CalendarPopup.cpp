@@ -18,14 +18,12 @@ CCalendarPopup::~CCalendarPopup()
 {
     StopPoll();
     // Destroyed here, while the calendar child still has its object.
-    if (m_hWnd)
-        DestroyWindow();
+    if (m_hWnd) DestroyWindow();
 }
 
 int CCalendarPopup::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CWnd::OnCreate(lpCreateStruct) == -1)
-        return -1;
+    if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
     if (!m_calendar.Create(nullptr, "", m_dwCalendarStyle | WS_CHILD | WS_VISIBLE | CALS_AUTOSIZE,
                            CRect(0, 0, 0, 0), this, IDC_MONTHCALENDAR))
         return 0; // an empty pop-up still closes as usual
@@ -51,24 +49,21 @@ BOOL CCalendarPopup::OnEraseBkgnd(CDC*)
 
 void CCalendarPopup::StartPoll()
 {
-    if (m_bTimerRunning || !m_hWnd)
-        return;
+    if (m_bTimerRunning || !m_hWnd) return;
     m_nTimerId = SetTimer(CALPOPUP_TIMER_ID, CALPOPUP_TIMER_MS);
     m_bTimerRunning = m_nTimerId != 0;
 }
 
 void CCalendarPopup::StopPoll()
 {
-    if (m_bTimerRunning && m_hWnd)
-        KillTimer(m_nTimerId);
+    if (m_bTimerRunning && m_hWnd) KillTimer(m_nTimerId);
     m_bTimerRunning = 0;
     m_nTimerId = 0;
 }
 
 void CCalendarPopup::AskOwnerToClose() const
 {
-    if (m_pOwner && m_pOwner->m_hWnd)
-        m_pOwner->PostMessage(WM_DATEEDIT_CLOSEPOPUP);
+    if (m_pOwner && m_pOwner->m_hWnd) m_pOwner->PostMessage(WM_DATEEDIT_CLOSEPOPUP);
 }
 
 void CCalendarPopup::OnCalendarClick(NMHDR*, LRESULT* pResult)
@@ -78,8 +73,7 @@ void CCalendarPopup::OnCalendarClick(NMHDR*, LRESULT* pResult)
     const COleDateTime picked = m_calendar.GetSelection();
     if (picked.GetStatus() == COleDateTime::valid) {
         m_date = picked;
-        if (m_pOwner)
-            m_pOwner->SetDate(m_date);
+        if (m_pOwner) m_pOwner->SetDate(m_date);
     }
     AskOwnerToClose();
 }
@@ -92,8 +86,7 @@ void CCalendarPopup::OnClose()
 
 BOOL CCalendarPopup::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
-        AskOwnerToClose();
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) AskOwnerToClose();
     return CWnd::PreTranslateMessage(pMsg);
 }
 

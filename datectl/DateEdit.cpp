@@ -24,19 +24,39 @@ CDateEdit::~CDateEdit()
     ClosePopup();
     m_pDropButton.reset();
     // Destroyed here, while the handlers above still belong to a whole object.
-    if (m_hWnd)
-        DestroyWindow();
+    if (m_hWnd) DestroyWindow();
 }
 
 // ---- settings --------------------------------------------------------------------------
 
-CString CDateEdit::GetDisplayFormat() const { return m_strFormat; }
-void CDateEdit::SetDisplayFormat(LPCTSTR lpszFormat) { m_strFormat = lpszFormat ? lpszFormat : ""; }
-DWORD CDateEdit::GetParseFlags() const { return m_dwParseFlags; }
-void CDateEdit::SetParseFlags(DWORD dwFlags) { m_dwParseFlags = dwFlags; }
-void CDateEdit::SetDropButton(BOOL bDropButton) { m_bDropButton = bDropButton ? 1 : 0; }
-void CDateEdit::SetCalendarStyle(DWORD dwStyle) { m_dwCalendarStyle = dwStyle; }
-void CDateEdit::SetDayStateCallback(PFN_CALENDARDAYSTATE pfnDayState) { m_pfnDayState = pfnDayState; }
+CString CDateEdit::GetDisplayFormat() const
+{
+    return m_strFormat;
+}
+void CDateEdit::SetDisplayFormat(LPCTSTR lpszFormat)
+{
+    m_strFormat = lpszFormat ? lpszFormat : "";
+}
+DWORD CDateEdit::GetParseFlags() const
+{
+    return m_dwParseFlags;
+}
+void CDateEdit::SetParseFlags(DWORD dwFlags)
+{
+    m_dwParseFlags = dwFlags;
+}
+void CDateEdit::SetDropButton(BOOL bDropButton)
+{
+    m_bDropButton = bDropButton ? 1 : 0;
+}
+void CDateEdit::SetCalendarStyle(DWORD dwStyle)
+{
+    m_dwCalendarStyle = dwStyle;
+}
+void CDateEdit::SetDayStateCallback(PFN_CALENDARDAYSTATE pfnDayState)
+{
+    m_pfnDayState = pfnDayState;
+}
 
 DateTextRules CDateEdit::Rules() const
 {
@@ -51,15 +71,13 @@ DateTextRules CDateEdit::Rules() const
 CDateParser CDateEdit::GetDate() const
 {
     CString text;
-    if (m_hWnd)
-        GetWindowText(text);
+    if (m_hWnd) GetWindowText(text);
     return ReadDateText(text, Rules());
 }
 
 void CDateEdit::SetDate(const COleDateTime& date)
 {
-    if (!m_hWnd)
-        return;
+    if (!m_hWnd) return;
     SetWindowText(date.GetStatus() == COleDateTime::valid ? date.Format(m_strFormat) : CString());
 }
 
@@ -79,8 +97,7 @@ LRESULT CDateEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT lResult = CEdit::DefWindowProc(message, wParam, lParam);
     if (m_bCreateButtonPending && m_hWnd && message != WM_NCDESTROY && message != WM_DESTROY) {
         m_bCreateButtonPending = 0; // first: creating the button sends messages of its own
-        if (m_bDropButton)
-            CreateDropButton();
+        if (m_bDropButton) CreateDropButton();
     }
     return lResult;
 }
@@ -88,8 +105,7 @@ LRESULT CDateEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CDateEdit::CreateDropButton()
 {
     CWnd* pParent = GetParent();
-    if (!pParent)
-        return;
+    if (!pParent) return;
     m_pDropButton = std::make_unique<CDropButton>(this);
     m_pDropButton->Create("", WS_CHILD | WS_VISIBLE | BS_BITMAP, CRect(0, 0, 0, 0), pParent,
                           IDC_DROPBUTTON);
@@ -99,8 +115,7 @@ void CDateEdit::CreateDropButton()
 void CDateEdit::PlaceButton()
 {
     CWnd* pParent = GetParent();
-    if (!m_pDropButton || !m_pDropButton->m_hWnd || !pParent)
-        return;
+    if (!m_pDropButton || !m_pDropButton->m_hWnd || !pParent) return;
     CRect rc;
     GetWindowRect(&rc);
     pParent->ScreenToClient(&rc);
@@ -125,15 +140,13 @@ void CDateEdit::OnDestroy()
 void CDateEdit::OnMove(int x, int y)
 {
     CEdit::OnMove(x, y);
-    if (m_bDropButton)
-        PlaceButton();
+    if (m_bDropButton) PlaceButton();
 }
 
 void CDateEdit::OnSize(UINT nType, int cx, int cy)
 {
     CEdit::OnSize(nType, cx, cy);
-    if (m_bDropButton)
-        PlaceButton();
+    if (m_bDropButton) PlaceButton();
 }
 
 // ---- the text --------------------------------------------------------------------------
@@ -154,15 +167,13 @@ void CDateEdit::OnUpdateReflect()
 {
     // Only text set from outside is reformatted, and never inside its own EN_UPDATE: the
     // write comes back as WM_DATEEDIT_SETTEXT, whose own EN_UPDATE is then ignored.
-    if (m_bSettingText || ::GetFocus() == m_hWnd)
-        return;
+    if (m_bSettingText || ::GetFocus() == m_hWnd) return;
     CString text;
     GetWindowText(text);
     auto pText = std::make_unique<CString>(ReformatDateText(text, Rules()));
     const WPARAM wParam = reinterpret_cast<WPARAM>(pText.get());
     m_pendingTexts.push_back(std::move(pText));
-    if (!PostMessage(WM_DATEEDIT_SETTEXT, wParam))
-        m_pendingTexts.pop_back();
+    if (!PostMessage(WM_DATEEDIT_SETTEXT, wParam)) m_pendingTexts.pop_back();
 }
 
 LRESULT CDateEdit::OnSetTextDeferred(WPARAM wParam, LPARAM)
@@ -184,8 +195,7 @@ LRESULT CDateEdit::OnSetTextDeferred(WPARAM wParam, LPARAM)
 void CDateEdit::OpenPopup()
 {
     ClosePopup();
-    if (!m_hWnd)
-        return;
+    if (!m_hWnd) return;
     CRect rcClient;
     GetClientRect(&rcClient);
     ClientToScreen(&rcClient);
@@ -217,10 +227,8 @@ void CDateEdit::OpenPopup()
 
 void CDateEdit::ClosePopup()
 {
-    if (!m_pPopup)
-        return;
-    if (m_pPopup->m_hWnd)
-        m_pPopup->ShowWindow(SW_HIDE);
+    if (!m_pPopup) return;
+    if (m_pPopup->m_hWnd) m_pPopup->ShowWindow(SW_HIDE);
     m_pPopup->StopPoll();
     m_pPopup.reset();
 }

@@ -27,47 +27,38 @@ bool ReadDisplayFormat(const CString& strText, const CString& strFormat, COleDat
     for (int i = 0; i < strFormat.GetLength(); ++i) {
         const char c = strFormat[i];
         if (c != '%') {
-            if (nPos >= strText.GetLength() || strText[nPos] != c)
-                return false;
+            if (nPos >= strText.GetLength() || strText[nPos] != c) return false;
             ++nPos;
             continue;
         }
-        if (++i >= strFormat.GetLength())
-            return false;
+        if (++i >= strFormat.GetLength()) return false;
         bool bShort = false; // '#': no leading zero
         if (strFormat[i] == '#') {
             bShort = true;
-            if (++i >= strFormat.GetLength())
-                return false;
+            if (++i >= strFormat.GetLength()) return false;
         }
         const int nMinDigits = bShort ? 1 : 2;
         switch (strFormat[i]) {
         case 'd':
-            if (!ReadDigits(strText, nPos, nMinDigits, 2, nDay))
-                return false;
+            if (!ReadDigits(strText, nPos, nMinDigits, 2, nDay)) return false;
             break;
         case 'm':
-            if (!ReadDigits(strText, nPos, nMinDigits, 2, nMonth))
-                return false;
+            if (!ReadDigits(strText, nPos, nMinDigits, 2, nMonth)) return false;
             break;
         case 'Y':
-            if (bShort || !ReadDigits(strText, nPos, 4, 4, nYear))
-                return false;
+            if (bShort || !ReadDigits(strText, nPos, 4, 4, nYear)) return false;
             break;
         case '%':
-            if (nPos >= strText.GetLength() || strText[nPos] != '%')
-                return false;
+            if (nPos >= strText.GetLength() || strText[nPos] != '%') return false;
             ++nPos;
             break;
         default:
             return false; // a code this reader does not know: leave the text to the parser
         }
     }
-    if (nPos != strText.GetLength() || nYear < 0 || nMonth < 0 || nDay < 0)
-        return false;
+    if (nPos != strText.GetLength() || nYear < 0 || nMonth < 0 || nDay < 0) return false;
     COleDateTime date;
-    if (date.SetDate(nYear, nMonth, nDay) != COleDateTime::valid)
-        return false;
+    if (date.SetDate(nYear, nMonth, nDay) != COleDateTime::valid) return false;
     dtOut = date;
     return true;
 }
@@ -89,7 +80,6 @@ CDateParser ReadDateText(const CString& strText, const DateTextRules& rules)
 CString ReformatDateText(const CString& strText, const DateTextRules& rules)
 {
     const CDateParser date = ReadDateText(strText, rules);
-    if (date.GetStatus() != COleDateTime::valid)
-        return strText;
+    if (date.GetStatus() != COleDateTime::valid) return strText;
     return date.Format(rules.strFormat);
 }

@@ -11,21 +11,17 @@ END_MESSAGE_MAP()
 CDropButton::~CDropButton()
 {
     // The window goes before the bitmap it shows.
-    if (m_hWnd)
-        DestroyWindow();
+    if (m_hWnd) DestroyWindow();
 }
 
 int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CButton::OnCreate(lpCreateStruct) == -1)
-        return -1;
-    if (m_bitmap.LoadBitmap(IDB_DROPARROW))
-        SetBitmap(m_bitmap);
+    if (CButton::OnCreate(lpCreateStruct) == -1) return -1;
+    if (m_bitmap.LoadBitmap(IDB_DROPARROW)) SetBitmap(m_bitmap);
     return 0;
 }
 
 void CDropButton::OnClicked()
 {
-    if (m_pOwner)
-        m_pOwner->OpenPopup();
+    if (m_pOwner) m_pOwner->OpenPopup();
 }

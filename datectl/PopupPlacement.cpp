@@ -10,14 +10,10 @@ CRect DropButtonRect(const CRect& rcField)
 CRect KeepInsideWorkArea(const CRect& rc, const CRect& rcWork)
 {
     CRect moved = rc;
-    if (moved.right > rcWork.right)
-        moved.OffsetRect(rcWork.right - moved.right, 0);
-    if (moved.left < rcWork.left)
-        moved.OffsetRect(rcWork.left - moved.left, 0);
-    if (moved.bottom > rcWork.bottom)
-        moved.OffsetRect(0, rcWork.bottom - moved.bottom);
-    if (moved.top < rcWork.top)
-        moved.OffsetRect(0, rcWork.top - moved.top);
+    if (moved.right > rcWork.right) moved.OffsetRect(rcWork.right - moved.right, 0);
+    if (moved.left < rcWork.left) moved.OffsetRect(rcWork.left - moved.left, 0);
+    if (moved.bottom > rcWork.bottom) moved.OffsetRect(0, rcWork.bottom - moved.bottom);
+    if (moved.top < rcWork.top) moved.OffsetRect(0, rcWork.top - moved.top);
     return moved;
 }
 

@@ -12,21 +12,17 @@ CDateEditHost::CDateEditHost(const DateEditToolOptions& options) : m_options(opt
 
 int CDateEditHost::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
-        return -1;
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     // Made as a dialog template would make it, then attached the way the alarm dialog does.
-    HWND hField = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10,
-                                    120, 22, m_hWnd,
-                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_DATEEDIT_FIELD)),
-                                    AfxGetInstanceHandle(), nullptr);
-    if (!hField)
-        return -1;
+    HWND hField = ::CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10,
+        120, 22, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_DATEEDIT_FIELD)),
+        AfxGetInstanceHandle(), nullptr);
+    if (!hField) return -1;
     ::SendMessageA(hField, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
                    FALSE);
     m_field.SetDropButton(TRUE);
-    if (!m_field.AttachToDlgItem(this, IDC_DATEEDIT_FIELD))
-        return -1;
+    if (!m_field.AttachToDlgItem(this, IDC_DATEEDIT_FIELD)) return -1;
     m_field.SetDisplayFormat(m_options.strFormat);
     m_field.SetParseFlags(m_options.dwParseFlags);
     m_field.SetDate(m_options.date);

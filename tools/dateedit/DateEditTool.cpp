@@ -17,8 +17,7 @@ namespace {
 bool ReadDate(const char* text, COleDateTime& date)
 {
     int y = 0, m = 0, d = 0;
-    if (std::sscanf(text, "%d-%d-%d", &y, &m, &d) != 3)
-        return false;
+    if (std::sscanf(text, "%d-%d-%d", &y, &m, &d) != 3) return false;
     return date.SetDate(y, m, d) == COleDateTime::valid;
 }
 
@@ -46,8 +45,7 @@ public:
                 options.strFormat = arg + 9;
             } else if (std::strncmp(arg, "--at=", 5) == 0) {
                 int x = 0, y = 0;
-                if (std::sscanf(arg + 5, "%d,%d", &x, &y) == 2)
-                    ptAt = CPoint(x, y);
+                if (std::sscanf(arg + 5, "%d,%d", &x, &y) == 2) ptAt = CPoint(x, y);
             }
         }
 

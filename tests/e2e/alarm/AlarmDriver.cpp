@@ -11,8 +11,7 @@ namespace alarms {
 HWND OpenAlarmDialog(HWND note)
 {
     RECT rc = e2e::WindowRect(note);
-    if (!notes::PickMenuCommand(note, rc.left + 40, rc.top + 40, notes::kAlarm))
-        return nullptr;
+    if (!notes::PickMenuCommand(note, rc.left + 40, rc.top + 40, notes::kAlarm)) return nullptr;
     return e2e::WaitForWindow(e2e::WindowProcessId(note), "#32770", kAlarmCaption, 5000);
 }
 
@@ -53,15 +52,17 @@ std::vector<HWND> Popups(DWORD pid)
 {
     std::vector<HWND> found;
     for (HWND w : e2e::TopLevelWindows(pid)) {
-        if (GetDlgItem(w, kCalendarId))
-            found.push_back(w);
+        if (GetDlgItem(w, kCalendarId)) found.push_back(w);
     }
     return found;
 }
 
 } // namespace
 
-int CountPopups(DWORD pid) { return static_cast<int>(Popups(pid).size()); }
+int CountPopups(DWORD pid)
+{
+    return static_cast<int>(Popups(pid).size());
+}
 
 HWND FindPopup(DWORD pid)
 {
@@ -128,14 +129,19 @@ POINT PopupMap::Day(const COleDateTime& day) const
 {
     const long nSerial = DaySerial(day);
     for (const Cell& cell : m_cells) {
-        if (cell.nSerial == nSerial)
-            return Centre(m_origin, cell.rc);
+        if (cell.nSerial == nSerial) return Centre(m_origin, cell.rc);
     }
     return POINT{-1, -1};
 }
 
-POINT PopupMap::TodayButton() const { return Centre(m_origin, m_today); }
-POINT PopupMap::NextArrow() const { return Centre(m_origin, m_next); }
+POINT PopupMap::TodayButton() const
+{
+    return Centre(m_origin, m_today);
+}
+POINT PopupMap::NextArrow() const
+{
+    return Centre(m_origin, m_next);
+}
 
 bool WaitUntilSteadyAt(HWND window, const RECT& rc, DWORD steadyMs, DWORD timeoutMs)
 {
@@ -147,8 +153,7 @@ bool WaitUntilSteadyAt(HWND window, const RECT& rc, DWORD steadyMs, DWORD timeou
                 since = 0;
                 return false;
             }
-            if (!since)
-                since = GetTickCount();
+            if (!since) since = GetTickCount();
             return GetTickCount() - since >= steadyMs;
         },
         timeoutMs);

@@ -68,7 +68,8 @@ TEST_F(AlarmDialog, PickADayAndATimeThenTheNextOpeningShowsThem)
         }
         return std::make_pair(FieldText(day), k);
     };
-    const auto shown = std::make_pair(e2e::WindowText(GetDlgItem(dlg, kDateId)), TimeSelection(dlg));
+    const auto shown =
+        std::make_pair(e2e::WindowText(GetDlgItem(dlg, kDateId)), TimeSelection(dlg));
     EXPECT_TRUE(shown == expectedShown(before) || shown == expectedShown(after))
         << shown.first << " entry " << shown.second;
     EXPECT_EQ("12:00 A.M.", TimeText(dlg, 0));
@@ -96,7 +97,8 @@ TEST_F(AlarmDialog, PickADayAndATimeThenTheNextOpeningShowsThem)
     // Next month, the 15th: a moment in the future, so the alarm cannot fire during the test.
     COleDateTime shownDay;
     ASSERT_TRUE(shownDay.ParseDateTime(shown.first.c_str(), VAR_DATEVALUEONLY, 0x0409));
-    PopupMap map(popup, COleDateTime(shownDay.GetYear(), shownDay.GetMonth(), 1, 0, 0, 0), shownDay);
+    PopupMap map(popup, COleDateTime(shownDay.GetYear(), shownDay.GetMonth(), 1, 0, 0, 0),
+                 shownDay);
     ASSERT_TRUE(map.SameSizeAsPopup()) << "the twin calendar differs from the pop-up";
     const POINT next = map.NextArrow();
     e2e::Click(next.x, next.y);

@@ -44,8 +44,8 @@ TEST_F(AlarmFiring, ADueAlarmRestoresTheNoteAndLeavesItWhereItWas)
     PostMessageA(dlg, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dlg); }, 3000));
 
-    ASSERT_TRUE(notes::PickMenuCommand(window, kStored.left + 40, kStored.top + 40,
-                                       notes::kMinimize));
+    ASSERT_TRUE(
+        notes::PickMenuCommand(window, kStored.left + 40, kStored.top + 40, notes::kMinimize));
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(window) != FALSE; }, 3000));
 
     // The alarm check runs every 15 s.

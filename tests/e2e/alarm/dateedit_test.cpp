@@ -13,8 +13,7 @@ protected:
     {
         tool = e2e::Process("dateedit.exe", "--today=2024-05-20 --at=200,200", dir.Path());
         HWND window = e2e::WaitForWindow(tool.Id(), nullptr, "Date Edit - none", 10000);
-        if (!window || !e2e::Activate(window))
-            return nullptr;
+        if (!window || !e2e::Activate(window)) return nullptr;
         return window;
     }
 
@@ -69,8 +68,8 @@ TEST_F(DateEditTool, ThePopupPutsTheClickedDayIntoATypedField)
     RECT rcButton = e2e::WindowRect(GetDlgItem(window, alarms::kDropButtonId));
     e2e::Click((rcButton.left + rcButton.right) / 2, (rcButton.top + rcButton.bottom) / 2);
     HWND popup = nullptr;
-    ASSERT_TRUE(e2e::WaitUntil(
-        [&] { return (popup = alarms::FindPopup(tool.Id())) != nullptr; }, 3000));
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return (popup = alarms::FindPopup(tool.Id())) != nullptr; }, 3000));
     const COleDateTime christmas(2024, 12, 25, 0, 0, 0);
     alarms::PopupMap map(popup, COleDateTime(2024, 12, 1, 0, 0, 0), christmas);
     ASSERT_TRUE(map.SameSizeAsPopup());
@@ -102,8 +101,8 @@ TEST_F(DateEditTool, NearTheBottomOfTheScreenThePopupOpensAboveTheField)
     RECT rcButton = e2e::WindowRect(GetDlgItem(window, alarms::kDropButtonId));
     e2e::Click((rcButton.left + rcButton.right) / 2, (rcButton.top + rcButton.bottom) / 2);
     HWND popup = nullptr;
-    ASSERT_TRUE(e2e::WaitUntil(
-        [&] { return (popup = alarms::FindPopup(tool.Id())) != nullptr; }, 3000));
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return (popup = alarms::FindPopup(tool.Id())) != nullptr; }, 3000));
     const RECT rcPopup = e2e::WindowRect(popup);
     const RECT rcField = e2e::WindowRect(GetDlgItem(window, kFieldId));
     EXPECT_EQ(rcField.top, rcPopup.bottom) << "not right above the field";

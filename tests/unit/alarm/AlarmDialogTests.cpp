@@ -27,12 +27,14 @@ int TimeSel(HWND dlg)
     return static_cast<int>(SendDlgItemMessageA(dlg, IDC_ALARM_TIME, CB_GETCURSEL, 0, 0));
 }
 
-bool Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+bool Checked(HWND dlg, int id)
+{
+    return IsDlgButtonChecked(dlg, id) == BST_CHECKED;
+}
 
 std::string Moment(const COleDateTime& dt)
 {
-    if (dt.GetStatus() != COleDateTime::valid)
-        return "invalid";
+    if (dt.GetStatus() != COleDateTime::valid) return "invalid";
     return static_cast<LPCSTR>(dt.Format("%Y-%m-%d %H:%M:%S"));
 }
 

@@ -15,8 +15,7 @@ COleDateTime At(int y, int mo, int d, int h, int mi, int s = 0)
 
 std::string Text(const COleDateTime& dt)
 {
-    if (dt.GetStatus() != COleDateTime::valid)
-        return "invalid";
+    if (dt.GetStatus() != COleDateTime::valid) return "invalid";
     return static_cast<LPCSTR>(dt.Format("%Y-%m-%d %H:%M:%S"));
 }
 
@@ -26,7 +25,7 @@ TEST(QuarterHourList, TextsOfChosenEntries)
         int nIndex;
         const char* pszText;
     } rows[] = {
-        {0, "12:00 A.M."}, {1, "12:15 A.M."}, {3, "12:45 A.M."}, {4, "1:00 A.M."},
+        {0, "12:00 A.M."}, {1, "12:15 A.M."},  {3, "12:45 A.M."},  {4, "1:00 A.M."},
         {39, "9:45 A.M."}, {47, "11:45 A.M."}, {48, "12:00 P.M."}, {49, "12:15 P.M."},
         {52, "1:00 P.M."}, {94, "11:30 P.M."}, {95, "11:45 P.M."},
     };

@@ -47,8 +47,7 @@ private:
     static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l)
     {
         auto* self = reinterpret_cast<Target*>(GetWindowLongPtrA(h, GWLP_USERDATA));
-        if (self && m == WM_MOVE)
-            ++self->m_nMoves;
+        if (self && m == WM_MOVE) ++self->m_nMoves;
         if (self && m == kProbe && self->m_pWatched)
             self->m_bProbeSeenWhileShaking = self->m_pWatched->IsRunning();
         return DefWindowProcA(h, m, w, l);
@@ -60,8 +59,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 20000)
 {
     const DWORD start = GetTickCount();
     while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
+        if (GetTickCount() - start > timeoutMs) return false;
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);

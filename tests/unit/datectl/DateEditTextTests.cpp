@@ -12,16 +12,14 @@ namespace {
 
 std::string Day(const COleDateTime& dt)
 {
-    if (dt.GetStatus() != COleDateTime::valid)
-        return "invalid";
+    if (dt.GetStatus() != COleDateTime::valid) return "invalid";
     return static_cast<LPCSTR>(dt.Format("%Y-%m-%d"));
 }
 
 std::string ReadBack(const char* pszText, const char* pszFormat)
 {
     COleDateTime dt;
-    if (!ReadDisplayFormat(pszText, pszFormat, dt))
-        return "no";
+    if (!ReadDisplayFormat(pszText, pszFormat, dt)) return "no";
     return Day(dt);
 }
 
@@ -35,9 +33,9 @@ TEST(DisplayFormatReadBack, ReadsOnlyWhatTheFormatWrites)
         {"03/04/2027", "%m/%d/%Y", "2027-03-04"},
         {"12/31/1999", "%m/%d/%Y", "1999-12-31"},
         {"02/29/2028", "%m/%d/%Y", "2028-02-29"},
-        {"02/29/2027", "%m/%d/%Y", "no"},  // no such day
-        {"13/01/2027", "%m/%d/%Y", "no"},  // no such month
-        {"3/4/2027", "%m/%d/%Y", "no"},    // the format writes two digits: left to the parser
+        {"02/29/2027", "%m/%d/%Y", "no"}, // no such day
+        {"13/01/2027", "%m/%d/%Y", "no"}, // no such month
+        {"3/4/2027", "%m/%d/%Y", "no"},   // the format writes two digits: left to the parser
         {"03/04/27", "%m/%d/%Y", "no"},
         {"03/04/2027 ", "%m/%d/%Y", "no"}, // the whole text or nothing
         {"03-04-2027", "%m/%d/%Y", "no"},

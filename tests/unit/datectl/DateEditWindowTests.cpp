@@ -24,8 +24,8 @@ class FieldHost {
 public:
     FieldHost()
     {
-        m_parent.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_CLIPCHILDREN, 300,
-                          200, 320, 120, nullptr, nullptr);
+        m_parent.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_CLIPCHILDREN, 300, 200,
+                          320, 120, nullptr, nullptr);
         m_hEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
                                   20, 30, 100, 22, m_parent.m_hWnd,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFieldId)),
@@ -50,8 +50,7 @@ int Pump(HWND hWnd = nullptr, UINT message = 0)
     for (int nRound = 0; nRound < 20; ++nRound) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (hWnd && msg.hwnd == hWnd && msg.message == message)
-                ++nSeen;
+            if (hWnd && msg.hwnd == hWnd && msg.message == message) ++nSeen;
             DispatchMessageA(&msg);
         }
         Sleep(1);

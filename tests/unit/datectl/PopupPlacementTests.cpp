@@ -25,11 +25,12 @@ TEST(KeepInsideWorkArea, MovesNeverResizes)
         {CRect(100, 900, 300, 1060), CRect(100, 834, 300, 994)},    // below: moved up
         {CRect(1200, 100, 1400, 260), CRect(1080, 100, 1280, 260)}, // right: moved left
         {CRect(1200, 900, 1400, 1060), CRect(1080, 834, 1280, 994)},
-        {CRect(-50, -20, 150, 140), CRect(0, 0, 200, 160)},          // above and left
-        {CRect(0, 0, 1400, 1100), CRect(0, 0, 1400, 1100)},          // too big: top-left wins
+        {CRect(-50, -20, 150, 140), CRect(0, 0, 200, 160)}, // above and left
+        {CRect(0, 0, 1400, 1100), CRect(0, 0, 1400, 1100)}, // too big: top-left wins
     };
     for (const auto& row : rows)
-        EXPECT_EQ(row.expected, KeepInsideWorkArea(row.rc, work)) << ::testing::PrintToString(row.rc);
+        EXPECT_EQ(row.expected, KeepInsideWorkArea(row.rc, work))
+            << ::testing::PrintToString(row.rc);
 }
 
 TEST(CalendarPopupPlace, UnderTheFieldTwoPixelsLeftOfItsClientArea)
