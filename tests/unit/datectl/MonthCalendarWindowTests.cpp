@@ -350,6 +350,14 @@ TEST_F(MonthCalendarWindow, TodayActsOnlyWhenReleasedOverIt)
 TEST_F(MonthCalendarWindow, HeaderPressShowsTheMonthListAndReleasePicksItsMiddle)
 {
     Create(0);
+    // The list is placed at the position of the message being handled, which is where the
+    // mouse was when the last message was taken from the queue: mid-screen, so that the list
+    // has room all round.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    m_calendar.PostMessage(WM_NULL);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
     Press(m_calendar.m_blocks[0].rcHeader.CenterPoint());
     CMonthPicker* pList = m_calendar.GetMonthList();
     ASSERT_NE(nullptr, pList);
