@@ -12,6 +12,7 @@ packages=(
   mingw-w64-tools
   wine wine64
   xvfb x11-utils imagemagick
+  nsis zip unzip binutils     # the release files (scripts/package.sh) and their tests
   googletest
   fonts-wine fonts-liberation
   ${SETUP_EXTRA_PACKAGES:-}

@@ -46,7 +46,7 @@ public:
         cls.hInstance = GetModuleHandleA(nullptr);
         cls.hbrBackground = m_brush;
         cls.lpszClassName = "TacknoteScreensBackdrop";
-        RegisterClassA(&cls);  // fails harmlessly when an earlier test registered it
+        RegisterClassA(&cls);  // unregistered again with the window: the brush is this one's
         m_window = CreateWindowExA(0, cls.lpszClassName, "backdrop", WS_POPUP | WS_VISIBLE, 0, 0,
                                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                    nullptr, nullptr, cls.hInstance, nullptr);
@@ -61,6 +61,7 @@ public:
     ~Backdrop()
     {
         DestroyWindow(m_window);
+        UnregisterClassA("TacknoteScreensBackdrop", GetModuleHandleA(nullptr));
         DeleteObject(m_brush);
     }
     Backdrop(const Backdrop&) = delete;
