@@ -36,7 +36,8 @@ public:
     {
         void* value = nullptr;
         UINT length = 0;
-        if (!VerQueryValueA(m_data.data(), "\\", &value, &length) || length < sizeof(VS_FIXEDFILEINFO))
+        if (!VerQueryValueA(m_data.data(), "\\", &value, &length) ||
+            length < sizeof(VS_FIXEDFILEINFO))
             return nullptr;
         return static_cast<const VS_FIXEDFILEINFO*>(value);
     }
@@ -47,7 +48,8 @@ public:
         std::string query = std::string("\\StringFileInfo\\040904B0\\") + key;
         void* value = nullptr;
         UINT length = 0;
-        if (!VerQueryValueA(m_data.data(), query.c_str(), &value, &length) || !value) return "(none)";
+        if (!VerQueryValueA(m_data.data(), query.c_str(), &value, &length) || !value)
+            return "(none)";
         return static_cast<const char*>(value);
     }
 
@@ -77,8 +79,8 @@ TEST_P(Versions, RecordNamesProductVersionAndMakers)
     const VS_FIXEDFILEINFO* fixed = record.Fixed();
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(1, 5)));  // 5.1
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);                                  // .0.0
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(1, 5))); // 5.1
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);                                 // .0.0
     EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(MAKELONG(1, 5)));
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
@@ -103,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(Built, Versions, ::testing::ValuesIn(kExecutables),
 // and a missing size would be scaled from another one and look blurred.
 TEST(Pictures, IconHasEverySizeAndTheCursorLoads)
 {
-    HMODULE exe = LoadLibraryExA(BuildFile("tacknote.exe").c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE exe =
+        LoadLibraryExA(BuildFile("tacknote.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);
     for (int size : {48, 32, 16}) {
         HICON icon = static_cast<HICON>(
@@ -137,4 +139,4 @@ TEST(Pictures, IconHasEverySizeAndTheCursorLoads)
     FreeLibrary(exe);
 }
 
-}  // namespace
+} // namespace

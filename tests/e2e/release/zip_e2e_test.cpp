@@ -32,4 +32,4 @@ TEST_F(ReleaseZip, UnpackedExeShowsAStoredNote)
     notes::Snapshot("release-zip-note", window);
 }
 
-}  // namespace
+} // namespace

@@ -46,7 +46,7 @@ public:
         cls.hInstance = GetModuleHandleA(nullptr);
         cls.hbrBackground = m_brush;
         cls.lpszClassName = "TacknoteScreensBackdrop";
-        RegisterClassA(&cls);  // unregistered again with the window: the brush is this one's
+        RegisterClassA(&cls); // unregistered again with the window: the brush is this one's
         m_window = CreateWindowExA(0, cls.lpszClassName, "backdrop", WS_POPUP | WS_VISIBLE, 0, 0,
                                    GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                    nullptr, nullptr, cls.hInstance, nullptr);
@@ -70,7 +70,8 @@ public:
     static void Pump()
     {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
     }
 
 private:
@@ -140,7 +141,7 @@ protected:
         InflateRect(&area, kMargin, kMargin);
         area.left = std::max(0L, area.left);
         area.top = std::max(0L, area.top);
-        Sleep(400);  // the last paints of the windows in the picture
+        Sleep(400); // the last paints of the windows in the picture
         std::string path = OutputDir() + name + ".png";
         ASSERT_TRUE(e2e::Screenshot(path, &area)) << path;
         // The corner is backdrop: the picture shows the scene, not a stray window.
@@ -171,7 +172,7 @@ TEST_F(Screens, NoteMenu)
     e2e::Click(rc.left + 210, rc.top + 60, true);
     HWND menu = e2e::WaitForWindow(process.Id(), "#32768", nullptr, 3000);
     ASSERT_NE(menu, nullptr) << "no context menu";
-    e2e::MoveMouse(rc.left + 260, e2e::WindowRect(menu).top + 10);  // the first item lit
+    e2e::MoveMouse(rc.left + 260, e2e::WindowRect(menu).top + 10); // the first item lit
     Picture("note-menu", {note, menu});
     e2e::PressKey(VK_ESCAPE);
 }
@@ -199,7 +200,7 @@ TEST_F(Screens, AlarmCalendar)
     ASSERT_TRUE(notes::PickMenuCommand(note, rc.left + 40, rc.top + 40, notes::kAlarm));
     HWND alarm = e2e::WaitForWindow(process.Id(), "#32770", "Tacknote Alarm", 3000);
     if (!alarm) GTEST_SKIP() << "\"Alarm...\" opens no \"Tacknote Alarm\" dialog in this build yet";
-    HWND drop = GetDlgItem(alarm, 9191);  // the date field's drop-down button
+    HWND drop = GetDlgItem(alarm, 9191); // the date field's drop-down button
     ASSERT_NE(drop, nullptr) << "the alarm dialog has no drop-down button";
     RECT button = e2e::WindowRect(drop);
     e2e::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
@@ -210,4 +211,4 @@ TEST_F(Screens, AlarmCalendar)
     PostMessageA(alarm, WM_COMMAND, IDCANCEL, 0);
 }
 
-}  // namespace
+} // namespace
