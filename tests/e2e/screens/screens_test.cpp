@@ -211,4 +211,17 @@ TEST_F(Screens, AlarmCalendar)
     PostMessageA(alarm, WM_COMMAND, IDCANCEL, 0);
 }
 
+TEST_F(Screens, About)
+{
+    e2e::Process process;
+    HWND note = ShowShoppingNote(process);
+    ASSERT_NE(note, nullptr);
+    RECT rc = e2e::WindowRect(note);
+    ASSERT_TRUE(notes::PickMenuCommand(note, rc.left + 40, rc.top + 40, notes::kAbout));
+    HWND about = e2e::WaitForWindow(process.Id(), "#32770", "About Tacknote", 3000);
+    if (!about) GTEST_SKIP() << "\"About...\" opens no \"About Tacknote\" box in this build yet";
+    Picture("about", {about});
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+}
+
 } // namespace
