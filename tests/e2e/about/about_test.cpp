@@ -2,6 +2,7 @@
 // tooltip, hover), the ways it ends, and the splash at the tray's start.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -44,19 +45,25 @@ ColourCount CountColour(const RECT& rc, COLORREF colour)
     return count;
 }
 
-// A point of the window's non-client area that answers the hit-test code, or {-1,-1}.
+// The middle of the part of the window's caption that answers the hit-test code, or {-1,-1}.
 POINT FindHit(HWND window, LRESULT code)
 {
     const RECT rc = e2e::WindowRect(window);
+    RECT found = {rc.right, rc.bottom, rc.left, rc.top};
     for (int y = rc.top; y < rc.top + 40; ++y) {
-        for (int x = rc.right - 1; x > rc.right - 80; --x) {
+        for (int x = rc.right - 80; x < rc.right; ++x) {
             DWORD_PTR hit = 0;
             SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000,
                                 &hit);
-            if (static_cast<LRESULT>(hit) == code) return POINT{x + 2, y + 2};
+            if (static_cast<LRESULT>(hit) != code) continue;
+            found.left = std::min<LONG>(found.left, x);
+            found.right = std::max<LONG>(found.right, x);
+            found.top = std::min<LONG>(found.top, y);
+            found.bottom = std::max<LONG>(found.bottom, y);
         }
     }
-    return POINT{-1, -1};
+    if (found.left > found.right) return POINT{-1, -1};
+    return POINT{(found.left + found.right) / 2, (found.top + found.bottom) / 2};
 }
 
 // The program makes its tooltip through a superclass, whose name ends in the system's.

@@ -78,13 +78,13 @@ TEST_F(ClassesRoot, OverlongValueIsRefused)
 
 TEST_F(ClassesRoot, ValueThatGrowsPastTheBufferWhenExpandedIsRefused)
 {
-    // Short as stored; far longer than the buffer once each %SystemRoot% is replaced.
-    std::string value;
-    for (int i = 0; i < 20; ++i)
-        value += "%SystemRoot%\\";
-    ASSERT_LT(value.size(), kClassesRootValueChars);
-    SetDefault(REG_EXPAND_SZ, value);
-    EXPECT_EQ("<refused>", Read());
+    // Short as stored; longer than the buffer once the variable is replaced.
+    ASSERT_TRUE(SetEnvironmentVariableA("TACKNOTE_UNIT_LONG", std::string(100, 'e').c_str()));
+    SetDefault(REG_EXPAND_SZ, "%TACKNOTE_UNIT_LONG%%TACKNOTE_UNIT_LONG%");
+    EXPECT_EQ(std::string(200, 'e'), Read()) << "two fit";
+    SetDefault(REG_EXPAND_SZ, "%TACKNOTE_UNIT_LONG%%TACKNOTE_UNIT_LONG%%TACKNOTE_UNIT_LONG%");
+    EXPECT_EQ("<refused>", Read()) << "three do not";
+    SetEnvironmentVariableA("TACKNOTE_UNIT_LONG", nullptr);
 }
 
 TEST_F(ClassesRoot, SmallCallerBufferIsRefusedNotCut)
