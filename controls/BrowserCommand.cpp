@@ -27,8 +27,7 @@ std::string QuoteArgument(const char* pszArg)
     return quoted;
 }
 
-bool BuildBrowserCommand(const char* pszCommand, const char* pszTarget, char* pszOut,
-                         size_t cchOut)
+bool BuildBrowserCommand(const char* pszCommand, const char* pszTarget, char* pszOut, size_t cchOut)
 {
     if (cchOut == 0) return false;
     pszOut[0] = '\0';

@@ -45,8 +45,8 @@ bool QueryClassesRootDefault(const char* pszKey, char* pszValue, size_t cchValue
 
     if (dwType == REG_EXPAND_SZ) {
         std::vector<char> expanded(kClassesRootValueChars, '\0');
-        const DWORD cchNeeded = ::ExpandEnvironmentStringsA(
-            raw.data(), expanded.data(), static_cast<DWORD>(expanded.size()));
+        const DWORD cchNeeded = ::ExpandEnvironmentStringsA(raw.data(), expanded.data(),
+                                                            static_cast<DWORD>(expanded.size()));
         // The count includes the terminator; 0 is a failure.
         if (cchNeeded == 0 || cchNeeded > expanded.size()) return false;
         raw.swap(expanded);

@@ -10,8 +10,7 @@ void PumpMessagesFor(DWORD dwMilliseconds)
         MSG msg;
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             // Sleeps until a message comes or the time is up, rather than spinning.
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, dwMilliseconds - dwPassed,
-                                        QS_ALLINPUT);
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, dwMilliseconds - dwPassed, QS_ALLINPUT);
             continue;
         }
         if (msg.message == WM_QUIT) {

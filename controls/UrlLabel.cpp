@@ -31,9 +31,8 @@ const UINT kHoverCheckMs = 500;
 // shell32 is loaded only by the processes that open a link.
 int ShellOpen(LPCTSTR pszTarget, int nShowCmd)
 {
-    auto shellExecute =
-        DelayLoaded<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(
-            "shell32.dll", "ShellExecuteA");
+    auto shellExecute = DelayLoaded<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(
+        "shell32.dll", "ShellExecuteA");
     if (!shellExecute) return 0;
     // Not a real instance handle: an error code (<= 32) or a success value.
     return static_cast<int>(reinterpret_cast<INT_PTR>(

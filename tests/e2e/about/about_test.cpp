@@ -92,8 +92,8 @@ protected:
 
     HWND OpenFromNote(e2e::Process& note)
     {
-        HWND window = notes::StartStoredNote(
-            dir, note, "tkn1.tkn", e2e::NoteFileBytes({60, 60, 380, 300}, "about"));
+        HWND window = notes::StartStoredNote(dir, note, "tkn1.tkn",
+                                             e2e::NoteFileBytes({60, 60, 380, 300}, "about"));
         if (!window) return nullptr;
         if (!notes::PickMenuCommand(window, 150, 150, notes::kAbout)) return nullptr;
         return WaitForAbout(note.Id());
@@ -219,7 +219,8 @@ TEST_F(About, SplashShowsAtTrayStartThenGoesBeforeTheNotesComeBack)
         10000))
         << "no splash";
     const DWORD seen = GetTickCount();
-    EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty()) << "a note came before the splash went";
+    EXPECT_TRUE(tray::NoteWindows(trayProcess.Id()).empty())
+        << "a note came before the splash went";
     EXPECT_EQ(1u, e2e::ProcessIds("tacknote.exe").size()) << "a note process started already";
     EXPECT_EQ(kCredit, e2e::WindowText(GetDlgItem(splash, IDC_ABOUT_LINK)));
     EXPECT_NE(static_cast<LONG>(WS_CAPTION), GetWindowLongA(splash, GWL_STYLE) & WS_CAPTION);

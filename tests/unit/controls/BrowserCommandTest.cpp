@@ -45,8 +45,7 @@ TEST(BrowserCommand, PlaceholderInQuotesAloneOrAbsent)
     };
     for (const PlaceholderCase& c : cases) {
         bool fits = false;
-        EXPECT_EQ(c.expected, Build(c.command, "mailto:tacknote@example.org", &fits))
-            << c.command;
+        EXPECT_EQ(c.expected, Build(c.command, "mailto:tacknote@example.org", &fits)) << c.command;
         EXPECT_TRUE(fits) << c.command;
     }
 }

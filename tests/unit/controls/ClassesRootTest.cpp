@@ -26,10 +26,9 @@ protected:
     }
     void SetDefault(DWORD type, const std::string& value)
     {
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegSetValueExA(m_key, nullptr, 0, type,
-                                 reinterpret_cast<const BYTE*>(value.c_str()),
-                                 static_cast<DWORD>(value.size() + 1)));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(m_key, nullptr, 0, type,
+                                                reinterpret_cast<const BYTE*>(value.c_str()),
+                                                static_cast<DWORD>(value.size() + 1)));
     }
     // What the read gives, or "<refused>"; a refusal must leave the buffer empty.
     std::string Read(size_t cchBuffer = kClassesRootValueChars)

@@ -22,6 +22,7 @@ std::ostream& operator<<(std::ostream& os, const FitCase& c)
 }
 
 // A borderless static at (10,20)-(110,40) unless a row says otherwise.
+// clang-format off
 const FitCase kCases[] = {
     {"left keeps the left edge", {10, 20, 110, 40}, {10, 20, 110, 40}, {60, 13}, SS_LEFT,
      {10, 20, 70, 33}},
@@ -57,6 +58,7 @@ const FitCase kCases[] = {
     {"empty text leaves only the frame", {10, 20, 112, 42}, {11, 21, 111, 41}, {0, 0},
      SS_LEFT, {10, 20, 12, 22}},
 };
+// clang-format on
 
 class LinkFit : public ::testing::TestWithParam<FitCase> {};
 

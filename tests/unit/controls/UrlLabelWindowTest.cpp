@@ -46,10 +46,10 @@ class UrlLabelWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE,
-                                      0, 0, 400, 200, nullptr, nullptr));
-        ASSERT_TRUE(m_font.CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                                      "Arial"));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 0,
+                                      0, 400, 200, nullptr, nullptr));
+        ASSERT_TRUE(
+            m_font.CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
     }
     // A static of the given style and text at (20,30)-(220,50), bound to `label` the way
     // DDX_Control binds it.
