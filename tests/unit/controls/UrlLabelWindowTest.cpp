@@ -18,27 +18,28 @@ namespace {
 
 const UINT_PTR kToolId = 100;
 
+// Stops at the tooltip window that holds the control's tool: param is {control, found}.
+BOOL CALLBACK FindToolTip(HWND w, LPARAM param)
+{
+    char cls[64] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    // The framework makes system controls through superclasses of its own name.
+    if (!std::strstr(cls, TOOLTIPS_CLASSA)) return TRUE;
+    auto* data = reinterpret_cast<std::pair<HWND, HWND>*>(param);
+    TOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = data->first;
+    ti.uId = kToolId;
+    if (!SendMessageA(w, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) return TRUE;
+    data->second = w;
+    return FALSE;
+}
+
 // The tooltip window (a top-level popup of this thread) that holds the control's tool.
 HWND TooltipOf(HWND control)
 {
     std::pair<HWND, HWND> search(control, nullptr);
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM param) -> BOOL {
-            char cls[64] = "";
-            GetClassNameA(w, cls, sizeof cls);
-            // The framework makes system controls through superclasses of its own name.
-            if (!std::strstr(cls, TOOLTIPS_CLASSA)) return TRUE;
-            auto* data = reinterpret_cast<std::pair<HWND, HWND>*>(param);
-            TOOLINFOA ti{};
-            ti.cbSize = TTTOOLINFOA_V2_SIZE;
-            ti.hwnd = data->first;
-            ti.uId = kToolId;
-            if (!SendMessageA(w, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) return TRUE;
-            data->second = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetCurrentThreadId(), FindToolTip, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 
