@@ -223,7 +223,13 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_CLOSE:
         OnCloseNote();
         break;
-    // Print..., Save..., Alarm... and About... arrive with their own features.
+    case ID_NOTE_SAVE:
+        OnSaveText();
+        break;
+    case ID_NOTE_PRINT:
+        OnPrint();
+        break;
+    // Alarm... and About... arrive with their own features.
     default:
         break;
     }
