@@ -125,9 +125,9 @@ std::string WaitForNewPdfText(const std::vector<std::string>& before, std::strin
             for (const std::string& file : Files()) {
                 if (std::find(before.begin(), before.end(), file) != before.end()) continue;
                 // The queue writes the file some time after the job was sent: until it is
-                // whole, pdftotext fails on it.
+                // whole, pdftotext fails on it. The layout keeps a tab's gap on its line.
                 std::string out = UnixDir() + "/" + file + ".txt";
-                if (RunHost("pdftotext -q '" + UnixDir() + "/" + file + "' '" + out + "'",
+                if (RunHost("pdftotext -q -layout '" + UnixDir() + "/" + file + "' '" + out + "'",
                             10000) != 0) {
                     continue;
                 }

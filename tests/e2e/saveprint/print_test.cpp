@@ -82,6 +82,7 @@ TEST_F(Print, ThreePageNotePrintsOnThreePagesWithEveryLineOnce)
     std::vector<std::string> before = pdf::Files();
     HWND dlg = OpenPrintDialog(window);
     ASSERT_NE(nullptr, dlg) << "no Print dialog";
+    Sleep(300); // the dialog paints its lower half a little later
     notes::Snapshot("print-dialog");
     EXPECT_EQ(pdf::Printer(), e2e::WindowText(GetDlgItem(dlg, 1139)));
     ASSERT_TRUE(CloseDialog(dlg, IDOK));

@@ -19,9 +19,18 @@ protected:
     // Types `name` into the dialog's file name field.
     bool EnterName(HWND dlg, const std::string& name)
     {
-        HWND combo = GetDlgItem(dlg, 1148);
-        HWND edit = combo ? FindWindowExA(combo, nullptr, "Edit", nullptr) : nullptr;
-        if (!edit) edit = GetDlgItem(dlg, 1152); // the plain edit of older layouts
+        // The field is an edit inside the combo box inside the ComboBoxEx32 with id 1148.
+        HWND edit = nullptr;
+        EnumChildWindows(
+            GetDlgItem(dlg, 1148),
+            [](HWND child, LPARAM found) {
+                char cls[16] = "";
+                GetClassNameA(child, cls, sizeof cls);
+                if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+                *reinterpret_cast<HWND*>(found) = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&edit));
         if (!edit) return false;
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         return true;
@@ -85,12 +94,12 @@ TEST_F(Save, OverwritesAnExistingFileWhenTheUserAgrees)
     ASSERT_NE(nullptr, dlg);
     ASSERT_TRUE(EnterName(dlg, dir.FilePath("old.txt")));
     PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-    // The overwrite prompt is a message box of the save dialog, captioned "Save As" too.
+    // The overwrite prompt: a message box over the save dialog (its caption is the system's).
     HWND confirm = nullptr;
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
-            for (HWND w : e2e::TopLevelWindows(note.Id(), "#32770", "Save As")) {
-                if (w != dlg && GetDlgItem(w, 0xFFFF)) confirm = w;
+            for (HWND w : e2e::TopLevelWindows(note.Id(), "#32770", nullptr)) {
+                if (w != dlg && w != window && GetDlgItem(w, 0xFFFF)) confirm = w;
             }
             return confirm != nullptr;
         },
