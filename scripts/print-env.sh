@@ -44,13 +44,15 @@ print_env_start() {
   fi
   # cups-pdf reads cups-pdf-<queue>.conf for a queue named in its URI: the system's own
   # cups-pdf.conf stays as it is. Label 2 gives every job its own file.
-  cat >"/etc/cups/cups-pdf-$PRINT_ENV_QUEUE.conf" <<CONF
-Out $PRINT_ENV_STATE/pdf
-Label 2
-UserUMask 0022
-CONF
+  if ! printf 'Out %s\nLabel 2\nUserUMask 0022\n' "$PRINT_ENV_STATE/pdf" \
+       >"/etc/cups/cups-pdf-$PRINT_ENV_QUEUE.conf" 2>/dev/null; then
+    print_env_stop; print_env_skip "/etc/cups/cups-pdf-$PRINT_ENV_QUEUE.conf could not be written"
+    return 0
+  fi
   lpstat -p "$PRINT_ENV_QUEUE" >/dev/null 2>&1 || PRINT_ENV_ADDED=1
-  PRINT_ENV_OLD_DEFAULT=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+  # The callers run with errexit and pipefail; lpstat fails when there is no default.
+  PRINT_ENV_OLD_DEFAULT=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p') ||
+    PRINT_ENV_OLD_DEFAULT=''
   if ! lpadmin -p "$PRINT_ENV_QUEUE" -E -v "cups-pdf:/$PRINT_ENV_QUEUE" -P "$ppd" \
        >>"$PRINT_ENV_STATE/cupsd.log" 2>&1 ||
      ! lpadmin -d "$PRINT_ENV_QUEUE" >>"$PRINT_ENV_STATE/cupsd.log" 2>&1; then
