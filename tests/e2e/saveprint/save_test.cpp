@@ -7,6 +7,16 @@ using saveprint::CloseDialog;
 using saveprint::MessageText;
 using saveprint::WaitForDialog;
 
+// A lambda can't be a 32-bit callback: the system calls it with the stdcall convention.
+BOOL CALLBACK FindEdit(HWND child, LPARAM found)
+{
+    char cls[16] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
 class Save : public saveprint::NoteOutput {
 protected:
     // Picks "Save..." and waits for the system dialog.
@@ -21,16 +31,7 @@ protected:
     {
         // The field is an edit inside the combo box inside the ComboBoxEx32 with id 1148.
         HWND edit = nullptr;
-        EnumChildWindows(
-            GetDlgItem(dlg, 1148),
-            [](HWND child, LPARAM found) {
-                char cls[16] = "";
-                GetClassNameA(child, cls, sizeof cls);
-                if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
-                *reinterpret_cast<HWND*>(found) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&edit));
+        EnumChildWindows(GetDlgItem(dlg, 1148), FindEdit, reinterpret_cast<LPARAM>(&edit));
         if (!edit) return false;
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         return true;
