@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "controls/AboutDlg.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -229,7 +230,12 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_PRINT:
         OnPrint();
         break;
-    // Alarm... and About... arrive with their own features.
+    case ID_NOTE_ABOUT: {
+        CAboutDlg dlg;
+        dlg.DoModal();
+        break;
+    }
+    // Alarm... arrives with its own feature.
     default:
         break;
     }
