@@ -224,12 +224,18 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_CLOSE:
         OnCloseNote();
         break;
+    case ID_NOTE_SAVE:
+        OnSaveText();
+        break;
+    case ID_NOTE_PRINT:
+        OnPrint();
+        break;
     case ID_NOTE_ABOUT: {
         CAboutDlg dlg;
         dlg.DoModal();
         break;
     }
-    // Print..., Save... and Alarm... arrive with their own features.
+    // Alarm... arrives with its own feature.
     default:
         break;
     }
