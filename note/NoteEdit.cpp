@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "controls/AboutDlg.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -223,11 +224,21 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_CLOSE:
         OnCloseNote();
         break;
+    case ID_NOTE_SAVE:
+        OnSaveText();
+        break;
+    case ID_NOTE_PRINT:
+        OnPrint();
+        break;
+    case ID_NOTE_ABOUT: {
+        CAboutDlg dlg;
+        dlg.DoModal();
+        break;
+    }
     case ID_NOTE_ALARM:
         // The alarm belongs to the note window, which owns the alarm dialog.
         GetParent()->SendMessage(WM_COMMAND, ID_NOTE_ALARM);
         break;
-    // Print..., Save... and About... arrive with their own features.
     default:
         break;
     }

@@ -27,6 +27,10 @@
 #define IDC_OPT_FONTSAMPLE 218
 #define IDC_OPT_RESET 219
 
+// About box (template 101) and start-up splash (template 100)
+#define IDC_ABOUT_LINK 220       // credit line, a mail link
+#define IDC_ABOUT_VERSION 1035   // version line
+
 // Alarm dialog (template 107)
 #define IDC_ALARM_DATE 221       // date field, with its drop-down button beside it
 #define IDC_ALARM_TIME 222       // quarter-hour list
