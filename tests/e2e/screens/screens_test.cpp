@@ -206,7 +206,8 @@ TEST_F(Screens, AlarmCalendar)
     e2e::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     HWND calendar = WaitForOtherWindow(process.Id(), nullptr, {note, alarm}, 3000);
     ASSERT_NE(calendar, nullptr) << "the drop-down button opened no calendar";
-    Picture("alarm-calendar", {alarm, calendar});
+    // The dialog is centred on its note, so the note is part of the scene.
+    Picture("alarm-calendar", {note, alarm, calendar});
     e2e::PressKey(VK_ESCAPE);
     PostMessageA(alarm, WM_COMMAND, IDCANCEL, 0);
 }
