@@ -50,6 +50,7 @@ BOOL CDateParser::ParseDatePhrase(CString strText, COleDateTime& dtOut) {
     if (m_bAbandoned) return FALSE;
     CString t = Normalize(strText, TRUE);
     dtOut = Now();
+    if (StartsWithVagueCount(t)) return FALSE;
 
     typedef BOOL (CDateParser::*Stage)(const CString&, COleDateTime&);
     static const Stage kStages[] = {
@@ -144,7 +145,7 @@ namespace {
 int WeekCount(const CString& t) {
     CString strFirst = CDateParser::FirstWord(t);
     if (strFirst == "ONE" || strFirst == "A" || strFirst == "WEEK" || strFirst == "WEEKS") return 1;
-    return CDateParser::ToNumber(strFirst);
+    return CDateParser::CountOf(strFirst);
 }
 
 // The ending with nothing but the count in front of it. In "2 DAYS AFTER 3 DAYS AGO" the
@@ -158,10 +159,10 @@ BOOL EndsWithCountedUnit(const CString& t, const CString& strSuffix) {
 } // namespace
 
 // Counted distances from now: "3 DAYS AGO", "2 WEEKS FROM NOW", "A MONTH AGO", "5 YEARS AGO".
-// A first word that is not a number counts as 0, so "THREE DAYS AGO" is today.
+// A first word that is neither digits nor a number word counts as 0.
 BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
     COleDateTime dtNow = Now();
-    double dCount = ToNumber(FirstWord(t));
+    double dCount = CountOf(FirstWord(t));
     if (EndsWithCountedUnit(t, " DAYS AGO") || EndsWithCountedUnit(t, " DAY AGO")) {
         dtOut = dtNow - COleDateTimeSpan(dCount);
         return TRUE;
@@ -192,8 +193,8 @@ BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
             dtOut = AddMonths(unit.nMonthsPerUnit, dtNow);
             return TRUE;
         }
-        if (!FirstWordIsNumber(t)) continue;
-        int nCount = ToNumber(FirstWord(t));
+        if (!FirstWordIsCount(t)) continue;
+        int nCount = CountOf(FirstWord(t));
         int nMonths = GrammarCommon::ClampToInt(1LL * unit.nMonthsPerUnit * nCount);
         CString strUnit = CString(" ") + unit.pszUnit;
         if (EndsWithCountedUnit(t, strUnit + "S AGO") ||

@@ -5,8 +5,8 @@
 #include "dateparse/GrammarCommon.h"
 
 BOOL CDateParser::ParseCountedWeekdays(const CString& t, COleDateTime& dtOut) {
-    if (!FirstWordIsNumber(t)) return FALSE;
-    int nCount = ToNumber(FirstWord(t));
+    if (!FirstWordIsCount(t)) return FALSE;
+    int nCount = CountOf(FirstWord(t));
     for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
         CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
         if (EndsWithNoCase(t, strPlural + " AGO")) return NthWeekdayBefore(nCount, nWeekday, dtOut);
@@ -30,7 +30,7 @@ BOOL CDateParser::ParseInUnits(const CString& t, COleDateTime& dtOut) {
         {" YEARS", unitYears},
     };
     CString strCounted = t.Left(3) == "IN " ? t.Mid(3) : t;
-    int nCount = ToNumber(FirstWord(strCounted));
+    int nCount = CountOf(FirstWord(strCounted));
     COleDateTime dtNow = Now();
     for (const auto& ending : kEndings) {
         CString strEnding = ending.pszEnding;

@@ -5,6 +5,7 @@
 
 #include "dateparse/ParseSession.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -48,13 +49,36 @@ COleDateTime ParseClockText(const CString& strClock, DWORD dwFlags) {
 
 } // namespace
 
+namespace {
+
+bool IsLetter(char ch) {
+    return std::isalpha(static_cast<unsigned char>(ch)) != 0;
+}
+
+// A marker counts only as a word of its own or right after a digit ("5pm", "5 p.m."), never
+// inside a word: "IN A MONTH" holds "A M" but no A.M. An occurrence at the very start does not
+// count either: there is no time in front of it.
+int FindMarker(const CString& strUpper, const char* pszForm) {
+    const int nLength = static_cast<int>(strlen(pszForm));
+    const bool bEndsInPeriod = pszForm[nLength - 1] == '.';
+    for (int nAt = strUpper.Find(pszForm, 1); nAt > 0; nAt = strUpper.Find(pszForm, nAt + 1)) {
+        char chAfter = static_cast<LPCSTR>(strUpper)[nAt + nLength];
+        if (IsLetter(strUpper[nAt - 1])) continue;
+        if (!bEndsInPeriod && (IsLetter(chAfter) || std::isdigit(static_cast<unsigned char>(chAfter))))
+            continue;
+        return nAt;
+    }
+    return -1;
+}
+
+} // namespace
+
 CString CDateParser::NormalizeMeridiem(const CString& strText) {
     CString strUpper = strText;
     strUpper.MakeUpper();
     for (const auto& form : kMeridiemForms) {
-        // An occurrence at the very start does not count: there is no time in front of it.
-        int nAt = strUpper.Find(form[0]);
-        if (nAt <= 0) continue;
+        int nAt = FindMarker(strUpper, form[0]);
+        if (nAt < 0) continue;
         CString strBefore = strText.Left(nAt);
         CString strAfter = strText.Mid(nAt + static_cast<int>(strlen(form[0])));
         strBefore.TrimRight();
@@ -116,6 +140,7 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     if (m_bAbandoned) return FALSE;
     CString t = Normalize(strText, TRUE);
     dtOut = Now();
+    if (StartsWithVagueCount(t)) return FALSE;
 
     if (t.CompareNoCase("NOW") == 0) return TRUE;
     if (t.CompareNoCase("NOON") == 0) {
@@ -135,7 +160,7 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     // the o'clock belongs to the base time, which the rules below read.
     if (nOClock > 1 && Normalize(t.Left(nOClock), FALSE).Find(' ') < 0) {
         // O'clock hours are always read the default way, whatever the A.M./P.M. rule.
-        int nHour = ToNumber(FirstWord(t));
+        int nHour = CountOf(FirstWord(t));
         if (nHour < 7) nHour += 12;
         if (nHour > 23) nHour = 23;
         dtOut = ParseClockText(ClockText(nHour, 0), VAR_TIMEVALUEONLY);
@@ -144,15 +169,15 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
 
     for (const auto& unit : kRelativeUnits) {
         if (EndsWithNoCase(t, unit.pszSuffix)) {
-            double dCount = unit.nSign * static_cast<double>(ToNumber(FirstWord(t)));
+            double dCount = unit.nSign * static_cast<double>(CountOf(FirstWord(t)));
             double dDays = unit.bHours ? dCount / 24.0 : dCount / 1440.0;
             dtOut = Now() + COleDateTimeSpan(dDays);
             return TRUE;
         }
     }
 
-    if (FirstWordIsNumber(t)) {
-        int nMinutes = ToNumber(FirstWord(t));
+    if (FirstWordIsCount(t)) {
+        int nMinutes = CountOf(FirstWord(t));
         if (nMinutes <= 0 || nMinutes >= 59) return FALSE;
         CString strRest = AfterFirstWord(t);
         for (const auto& offset : kMinuteOffsets) {
