@@ -141,7 +141,12 @@ private:
     // The time grammar's pieces.
     BOOL ParseClockNumber(const CString& t, COleDateTime& dtOut);
     int ApplyAmPmRule(int nHour, int nDigits);
-    static CString ClockText(int nHour, int nMinute);
+public:
+    // Two hour digits, a colon, two minute digits, as the time grammar hands clock texts to
+    // the platform's parse.
+    static CString ClockTextOf(int nHour, int nMinute);
+
+private:
 
     // Reads a base date or time inside a phrase, within the nesting and work bounds: the
     // grammars first, then the platform's parse.
