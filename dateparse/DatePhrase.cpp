@@ -26,7 +26,7 @@ const char* const kForwardWeekday[] = {"NEXT ", ""};
 
 template <size_t N> bool IsOneOf(const CString& t, const char* const (&phrases)[N]) {
     for (const char* pszPhrase : phrases) {
-        if (t.CompareNoCase(pszPhrase) == 0) return true;
+        if (GrammarCommon::SameText(t, pszPhrase)) return true;
     }
     return false;
 }
@@ -85,17 +85,17 @@ BOOL CDateParser::ParseCompactDate(const CString& t, COleDateTime& dtOut) {
 BOOL CDateParser::ParseWholePhrase(const CString& t, COleDateTime& dtOut) {
     COleDateTime dtNow = Now();
     for (const CDayPhrase& phrase : kDayPhrases) {
-        if (t.CompareNoCase(phrase.pszPhrase) == 0) {
+        if (GrammarCommon::SameText(t, phrase.pszPhrase)) {
             dtOut = dtNow + COleDateTimeSpan(phrase.nDays, 0, 0, 0);
             return TRUE;
         }
     }
     // The abbreviation table offers NM and LM; they mean a calendar month on.
-    if (t.CompareNoCase("NEXT MONTH") == 0) {
+    if (GrammarCommon::SameText(t, "NEXT MONTH")) {
         dtOut = AddMonths(1, dtNow);
         return TRUE;
     }
-    if (t.CompareNoCase("LAST MONTH") == 0) {
+    if (GrammarCommon::SameText(t, "LAST MONTH")) {
         dtOut = SubtractMonths(1, dtNow);
         return TRUE;
     }
@@ -230,7 +230,7 @@ BOOL CDateParser::ParseNthWeekdayInMonth(const CString& t, COleDateTime& dtOut) 
     CString strFirst = FirstWord(t);
     for (int n = 1; n <= 5 && !pszFirst; ++n) {
         for (const char* pszOrdinal : kOrdinals[n - 1]) {
-            if (pszOrdinal && strFirst.CompareNoCase(pszOrdinal) == 0) {
+            if (pszOrdinal && GrammarCommon::SameText(strFirst, pszOrdinal)) {
                 pszFirst = pszOrdinal;
                 nOrdinal = n;
                 break;

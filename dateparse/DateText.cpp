@@ -1,6 +1,8 @@
 // Text and calendar utilities shared by the grammars.
 #include "dateparse/DateParser.h"
 
+#include "dateparse/GrammarCommon.h"
+
 #include <cctype>
 #include <climits>
 #include <cstring>
@@ -26,9 +28,7 @@ bool SameNoCase(const char* a, int nLengthA, const char* b, int nLengthB) {
     nLengthB = TrimmedLength(b, nLengthB);
     if (nLengthA != nLengthB) return false;
     for (int i = 0; i < nLengthA; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
+        if (GrammarCommon::FoldCase(a[i]) != GrammarCommon::FoldCase(b[i])) return false;
     }
     return true;
 }
@@ -130,7 +130,7 @@ const char* const kNumberWords[] = {"ONE", "TWO",   "THREE", "FOUR",   "FIVE",  
 int NumberWordValue(const CString& strWord) {
     CString strTrimmed = Trimmed(strWord);
     for (int i = 0; i < 12; ++i) {
-        if (strTrimmed.CompareNoCase(kNumberWords[i]) == 0) return i + 1;
+        if (GrammarCommon::SameText(strTrimmed, kNumberWords[i])) return i + 1;
     }
     return 0;
 }

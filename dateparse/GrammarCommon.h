@@ -18,14 +18,24 @@ inline int ClampToInt(long long n) {
     return n > INT_MAX ? INT_MAX : n < INT_MIN ? INT_MIN : static_cast<int>(n);
 }
 
+// The C runtime's case folding in the "C" locale the program runs in: ASCII letters only.
+inline char FoldCase(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
+// _stricmp(a, b) == 0, without the runtime's locale lookups on every character.
+inline bool SameText(const char* a, const char* b) {
+    for (; *a && FoldCase(*a) == FoldCase(*b); ++a, ++b) {
+    }
+    return *a == *b;
+}
+
 // Whether the text is, or ends with, the parts written one after the other, compared without
 // case. The grammars test hundreds of such phrases per text; this builds none of them.
 inline bool SameNoCaseAt(const char* psz, std::initializer_list<const char*> parts) {
     for (const char* pszPart : parts) {
         for (; *pszPart; ++pszPart, ++psz) {
-            if (std::tolower(static_cast<unsigned char>(*psz)) !=
-                std::tolower(static_cast<unsigned char>(*pszPart)))
-                return false;
+            if (FoldCase(*psz) != FoldCase(*pszPart)) return false;
         }
     }
     return true;

@@ -3,6 +3,8 @@
 // Also the rewriting of A.M./P.M. spellings into the one form the platform parse reads.
 #include "dateparse/DateParser.h"
 
+#include "dateparse/GrammarCommon.h"
+
 #include "dateparse/ParseSession.h"
 
 #include <cctype>
@@ -154,12 +156,12 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     dtOut = Now();
     if (StartsWithVagueCount(t)) return FALSE;
 
-    if (t.CompareNoCase("NOW") == 0) return TRUE;
-    if (t.CompareNoCase("NOON") == 0) {
+    if (GrammarCommon::SameText(t, "NOW")) return TRUE;
+    if (GrammarCommon::SameText(t, "NOON")) {
         dtOut = ClockTime(12, 0); // "12:00 PM"
         return TRUE;
     }
-    if (t.CompareNoCase("MIDNIGHT") == 0) {
+    if (GrammarCommon::SameText(t, "MIDNIGHT")) {
         dtOut = ClockTime(0, 0); // "12:00 AM"
         return TRUE;
     }
