@@ -98,6 +98,8 @@ public:
     static CString AfterFirstWord(const CString& s); // trimmed
     static int ToNumber(LPCTSTR lpsz);
     static CString NumberToString(int n);
+    // Two hour digits, a colon, two minute digits: the clock text of the time grammar.
+    static CString ClockTextOf(int nHour, int nMinute);
 
     // Counts: digits, or a number word from ONE to TWELVE. Any other word counts as 0.
     static BOOL IsCount(const CString& strWord);
@@ -141,12 +143,6 @@ private:
     // The time grammar's pieces.
     BOOL ParseClockNumber(const CString& t, COleDateTime& dtOut);
     int ApplyAmPmRule(int nHour, int nDigits);
-public:
-    // Two hour digits, a colon, two minute digits, as the time grammar hands clock texts to
-    // the platform's parse.
-    static CString ClockTextOf(int nHour, int nMinute);
-
-private:
 
     // Reads a base date or time inside a phrase, within the nesting and work bounds: the
     // grammars first, then the platform's parse.

@@ -78,8 +78,8 @@ int FindMarker(const CString& strUpper, const char* pszForm) {
     for (int nAt = strUpper.Find(pszForm, 1); nAt > 0; nAt = strUpper.Find(pszForm, nAt + 1)) {
         char chAfter = static_cast<LPCSTR>(strUpper)[nAt + nLength];
         if (IsLetter(strUpper[nAt - 1])) continue;
-        if (!bEndsInPeriod && (IsLetter(chAfter) || std::isdigit(static_cast<unsigned char>(chAfter))))
-            continue;
+        bool bWordGoesOn = IsLetter(chAfter) || std::isdigit(static_cast<unsigned char>(chAfter));
+        if (!bEndsInPeriod && bWordGoesOn) continue;
         return nAt;
     }
     return -1;
