@@ -20,7 +20,7 @@ struct StoredNote {
     // The file's whole text when the note can't show all of it (longer than kMaxNoteText,
     // or bytes after a NUL); empty otherwise. Such a note is shown read-only and saved
     // with this text, so that it never cuts its own file.
-    std::string whole;
+    std::string whole{};
     // False when one of the first four lines is no whole number: the file is no note.
     bool numbers = true;
 };
