@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <cctype>
+#include <cinttypes>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -218,10 +220,11 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
                                    HICON hIcon)
 {
     char szName[96];
-    std::snprintf(szName, sizeof(szName), "Afx:%p:%x:%p:%p:%p",
-                  static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
-                  static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
-                  static_cast<void*>(hIcon));
+    // Handles as plain hexadecimal numbers: %p spells them differently per C runtime.
+    const auto hex = [](const void* handle) { return reinterpret_cast<uintptr_t>(handle); };
+    std::snprintf(szName, sizeof(szName), "Afx:%" PRIxPTR ":%x:%" PRIxPTR ":%" PRIxPTR ":%" PRIxPTR,
+                  hex(AfxGetInstanceHandle()), nClassStyle, hex(hCursor), hex(hbrBackground),
+                  hex(hIcon));
     auto& names = RegisteredNames();
     auto it = names.find(szName);
     if (it != names.end())
