@@ -45,11 +45,13 @@ int ClampNoteHeight(long long height)
 
 RECT ClampNoteRect(const RECT& rc)
 {
+    long long width =
+        std::max<long long>(static_cast<long long>(rc.right) - rc.left, kMinNoteWidth);
+    long long height =
+        std::max<long long>(static_cast<long long>(rc.bottom) - rc.top, kMinNoteHeight);
     // The left and top must leave room for the size within the 32-bit range of a RECT.
-    long long left = Clamp(rc.left, LONG_MIN, LONG_MAX - kMaxNoteWidth);
-    long long top = Clamp(rc.top, LONG_MIN, LONG_MAX - kMaxNoteHeight);
-    int width = ClampNoteWidth(static_cast<long long>(rc.right) - rc.left);
-    int height = ClampNoteHeight(static_cast<long long>(rc.bottom) - rc.top);
+    long long left = std::min<long long>(rc.left, LONG_MAX - width);
+    long long top = std::min<long long>(rc.top, LONG_MAX - height);
     return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + width),
                 static_cast<LONG>(top + height)};
 }

@@ -17,8 +17,9 @@ const int kGrabSize = 24;
 int ClampNoteWidth(long long width);
 int ClampNoteHeight(long long height);
 
-// The note's size brought into range, keeping its top-left corner. A rectangle whose right
-// or bottom lies before its left or top (a hand-edited file) gets the smallest size.
+// A stored rectangle too small to find and grab (an edited file; right or bottom before left
+// or top) grown to the smallest note size, keeping its top-left corner. A larger one stays
+// as it is: the user may have made it so.
 RECT ClampNoteRect(const RECT& rc);
 
 // Whether at least kGrabSize x kGrabSize of `rc` lies on one of the work areas.

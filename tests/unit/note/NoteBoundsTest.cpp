@@ -33,19 +33,19 @@ TEST(NoteBounds, SizesClampToTheOptionsRange) {
     }
 }
 
-TEST(NoteBounds, StoredRectangleKeepsItsCornerAndGetsASizeInRange) {
+TEST(NoteBounds, StoredRectangleTooSmallToGrabGrowsFromItsCorner) {
     struct Case {
         RECT stored;
         RECT expected;
     } cases[] = {
         {{100, 150, 420, 390}, {100, 150, 420, 390}},
         {{100, 150, 110, 160}, {100, 150, 160, 195}},
-        {{100, 150, 5000, 5000}, {100, 150, 700, 600}},
-        {{500, 500, 100, 100}, {500, 500, 560, 545}}, // right and bottom before left and top
+        {{100, 150, 160, 195}, {100, 150, 160, 195}},
+        {{100, 150, 1100, 1050}, {100, 150, 1100, 1050}}, // large is the user's choice
+        {{500, 500, 100, 100}, {500, 500, 560, 545}},     // right and bottom before left and top
         {{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN},
-         {LONG_MAX - 600, LONG_MAX - 450, LONG_MAX - 540, LONG_MAX - 405}},
-        {{LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX},
-         {LONG_MIN, LONG_MIN, LONG_MIN + 600, LONG_MIN + 450}},
+         {LONG_MAX - 60, LONG_MAX - 45, LONG_MAX, LONG_MAX}},
+        {{LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX}, {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Text(c.expected), Text(ClampNoteRect(c.stored))) << Text(c.stored);
