@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/StoredNotes.h"
+#include "controls/AboutDlg.h"
+#include "controls/Splash.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/NoteFile.h"
@@ -27,6 +29,7 @@ END_MESSAGE_MAP()
 namespace {
 
 const UINT kTrayCallback = WM_USER + 8;
+const DWORD kSplashMs = 1000;
 
 } // namespace
 
@@ -44,6 +47,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (m_tray.GetSafeHwnd() == NULL) return -1;
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
+    ShowSplash(kSplashMs);
     RestoreNotes();
     return 0;
 }
@@ -79,7 +83,8 @@ void CMainFrame::OnOptions() {
 }
 
 void CMainFrame::OnAbout() {
-    // Does nothing until the program has an About box.
+    CAboutDlg dlg;
+    dlg.DoModal();
 }
 
 void CMainFrame::OnTrayClose() {

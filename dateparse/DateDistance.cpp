@@ -39,9 +39,9 @@ const CSeparator kSeparators[] = {
 
 // "5 DAYS" or "2 WEEKS" as a count of days; FALSE for any other text.
 BOOL ReadDayCount(const CString& strPart, double& dDays) {
-    if (!CDateParser::FirstWordIsNumber(strPart)) return FALSE;
+    if (!CDateParser::FirstWordIsCount(strPart)) return FALSE;
     CString strUnit = strPart.Mid(strPart.Find(' ') + 1);
-    double dNumber = CDateParser::ToNumber(CDateParser::FirstWord(strPart));
+    double dNumber = CDateParser::CountOf(CDateParser::FirstWord(strPart));
     if (CDateParser::EqualsNoCase(strUnit, "DAYS")) {
         dDays = dNumber;
         return TRUE;
@@ -56,8 +56,8 @@ BOOL ReadDayCount(const CString& strPart, double& dDays) {
 } // namespace
 
 BOOL CDateParser::ParseDistanceFromBase(const CString& t, COleDateTime& dtOut) {
-    if (!FirstWordIsNumber(t)) return FALSE;
-    int nCount = ToNumber(FirstWord(t));
+    if (!FirstWordIsCount(t)) return FALSE;
+    int nCount = CountOf(FirstWord(t));
     CString strRest = AfterFirstWord(t);
     for (const CBaseDistance& distance : kBaseDistances) {
         if (!StartsWithNoCase(strRest, distance.pszPrefix)) continue;
@@ -102,11 +102,11 @@ BOOL CDateParser::ParseArithmetic(const CString& t, COleDateTime& dtOut) {
     // The count may stand on either side, bare ("TODAY+3", "3+TODAY") or with its unit.
     double dDays;
     CString strBase;
-    if (IsNumber(strLeft)) {
-        dDays = ToNumber(strLeft);
+    if (IsCount(strLeft)) {
+        dDays = CountOf(strLeft);
         strBase = strRight;
-    } else if (IsNumber(strRight)) {
-        dDays = ToNumber(strRight);
+    } else if (IsCount(strRight)) {
+        dDays = CountOf(strRight);
         strBase = strLeft;
     } else if (ReadDayCount(strLeft, dDays)) {
         strBase = strRight;

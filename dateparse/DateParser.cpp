@@ -4,6 +4,8 @@
 
 #include "dateparse/ParseSession.h"
 
+#include <cctype>
+
 CDateParser::CDateParser() : m_nAmPmRule(ampmBeforeSeven), m_nAmPmCutoff(7) {
     Abbreviations(); // the first parser of the process fills the table
 }
@@ -165,6 +167,7 @@ BOOL CDateParser::ParseDateTime(LPCTSTR lpszText, DWORD dwFlags, LCID lcid) {
 
     CString t = ExpandAbbreviations(CollapseSpaces(Normalize(s, TRUE)));
     r = COleDateTime();
+    m_dwParseFlags = dwFlags;
     BOOL bParsed;
     if (dwFlags == VAR_DATEVALUEONLY)
         bParsed = ParseDatePhrase(t, r);
@@ -172,6 +175,7 @@ BOOL CDateParser::ParseDateTime(LPCTSTR lpszText, DWORD dwFlags, LCID lcid) {
         bParsed = ParseTimePhrase(t, r);
     else
         bParsed = ParseDateOrTime(t, r);
+    m_dwParseFlags = 0;
 
     if (!bParsed) {
         SetStatus(invalid);
@@ -196,9 +200,52 @@ BOOL CDateParser::ReadBase(const CString& strBase, COleDateTime& dtOut, BOOL bTi
     }
     ++m_nNesting;
     ++m_nBaseReadings;
-    BOOL bParsed = bTimeOnly ? ParseTimePhrase(strBase, dtOut) : ParseDateOrTime(strBase, dtOut);
+    BOOL bParsed;
+    if (bTimeOnly) {
+        bParsed = ParseTimePhrase(strBase, dtOut);
+    } else if (m_dwParseFlags == VAR_DATEVALUEONLY && IsTypedDateFirst(strBase) &&
+               ReadTypedBase(strBase, dtOut)) {
+        bParsed = TRUE;
+    } else {
+        bParsed = ParseDatePhrase(strBase, dtOut);
+        if (!bParsed && !m_bAbandoned && ParseTimePhrase(strBase, dtOut)) {
+            // A time of day (noon, 5, 10 till 5) as the base of a date asked for alone would
+            // put the date in 1899; the times measured from now are dates.
+            bParsed = !(m_dwParseFlags == VAR_DATEVALUEONLY &&
+                        (dtOut.GetStatus() != valid || IsZeroDate(dtOut)));
+            if (!bParsed) {
+                --m_nNesting;
+                return FALSE;
+            }
+        }
+    }
+    if (!bParsed && !m_bAbandoned) bParsed = ReadTypedBase(strBase, dtOut);
     --m_nNesting;
     return bParsed && !m_bAbandoned;
+}
+
+// A base of digits and separators alone ("2005-12-25", "12-25-05") is, to a date-only parse, a
+// typed date before anything else: the grammars would split it at its dashes into clock times,
+// which a date-only parse refuses. Six or eight digits are the compact dates of the grammar.
+BOOL CDateParser::IsTypedDateFirst(const CString& strBase) {
+    for (const char* p = strBase; *p; ++p) {
+        if (std::isalpha(static_cast<unsigned char>(*p))) return FALSE;
+    }
+    return !(IsNumber(strBase) && (strBase.GetLength() == 6 || strBase.GetLength() == 8));
+}
+
+// "12/25/2005", "5 PM": a base typed as the platform writes dates and times, read with the
+// flags of the whole parse. Such a text is short and holds a digit; anything else is left
+// alone, which also keeps long nested texts from paying a platform parse at every level.
+BOOL CDateParser::ReadTypedBase(const CString& strBase, COleDateTime& dtOut) {
+    const int kMaxTypedLength = 64;
+    if (strBase.GetLength() > kMaxTypedLength || strBase.FindOneOf("0123456789") < 0)
+        return FALSE;
+    COleDateTime dt;
+    if (!dt.ParseDateTime(strBase, m_dwParseFlags, LANG_USER_DEFAULT)) return FALSE;
+    if (m_dwParseFlags == VAR_DATEVALUEONLY && IsZeroDate(dt)) return FALSE;
+    dtOut = dt;
+    return TRUE;
 }
 
 COleDateTime CDateParser::Now() const {

@@ -98,6 +98,16 @@ public:
     static CString AfterFirstWord(const CString& s); // trimmed
     static int ToNumber(LPCTSTR lpsz);
     static CString NumberToString(int n);
+    // Two hour digits, a colon, two minute digits: the clock text of the time grammar.
+    static CString ClockTextOf(int nHour, int nMinute);
+
+    // Counts: digits, or a number word from ONE to TWELVE. Any other word counts as 0.
+    static BOOL IsCount(const CString& strWord);
+    static int CountOf(const CString& strWord);
+    static BOOL FirstWordIsCount(const CString& s);
+    // "A FEW", "SEVERAL", "SOME", "A COUPLE OF" ... in front, with or without IN: no count at
+    // all, so no phrase counted with it is a date.
+    static BOOL StartsWithVagueCount(const CString& t);
 
     // Calendar utilities.
     static int MonthFromName(LPCTSTR lpszName);
@@ -133,10 +143,12 @@ private:
     // The time grammar's pieces.
     BOOL ParseClockNumber(const CString& t, COleDateTime& dtOut);
     int ApplyAmPmRule(int nHour, int nDigits);
-    static CString ClockText(int nHour, int nMinute);
 
-    // Reads a base date or time inside a phrase, within the nesting and work bounds.
+    // Reads a base date or time inside a phrase, within the nesting and work bounds: the
+    // grammars first, then the platform's parse.
     BOOL ReadBase(const CString& strBase, COleDateTime& dtOut, BOOL bTimeOnly);
+    BOOL ReadTypedBase(const CString& strBase, COleDateTime& dtOut);
+    static BOOL IsTypedDateFirst(const CString& strBase);
     COleDateTime Now() const;
 
     int m_nAmPmRule;
@@ -147,5 +159,6 @@ private:
     int m_nBaseReadings = 0;
     BOOL m_bAbandoned = FALSE;
     BOOL m_bInSession = FALSE;
+    DWORD m_dwParseFlags = 0; // the flags ParseDateTime was given, while its grammar runs
     COleDateTime m_dtSessionNow;
 };

@@ -26,9 +26,13 @@ const char* const kForwardWeekday[] = {"NEXT ", ""};
 
 template <size_t N> bool IsOneOf(const CString& t, const char* const (&phrases)[N]) {
     for (const char* pszPhrase : phrases) {
-        if (t.CompareNoCase(pszPhrase) == 0) return true;
+        if (GrammarCommon::SameText(t, pszPhrase)) return true;
     }
     return false;
+}
+
+bool IsPhrase(const CString& t, std::initializer_list<const char*> parts) {
+    return GrammarCommon::IsPhrase(t, t.GetLength(), parts);
 }
 
 // "ONE DAY AGO", "A DAYS FROM NOW", "DAY AGO" ...: every spelling of a count of one.
@@ -36,8 +40,7 @@ BOOL IsOneUnit(const CString& t, const char* pszUnit, const char* pszDirection) 
     static const char* const kCounts[] = {"ONE ", "1 ", "A ", ""};
     for (const char* pszCount : kCounts) {
         for (const char* pszPlural : {"", "S"}) {
-            CString strPhrase = CString(pszCount) + pszUnit + pszPlural + " " + pszDirection;
-            if (t.CompareNoCase(strPhrase) == 0) return TRUE;
+            if (IsPhrase(t, {pszCount, pszUnit, pszPlural, " ", pszDirection})) return TRUE;
         }
     }
     return FALSE;
@@ -50,6 +53,7 @@ BOOL CDateParser::ParseDatePhrase(CString strText, COleDateTime& dtOut) {
     if (m_bAbandoned) return FALSE;
     CString t = Normalize(strText, TRUE);
     dtOut = Now();
+    if (StartsWithVagueCount(t)) return FALSE;
 
     typedef BOOL (CDateParser::*Stage)(const CString&, COleDateTime&);
     static const Stage kStages[] = {
@@ -81,17 +85,17 @@ BOOL CDateParser::ParseCompactDate(const CString& t, COleDateTime& dtOut) {
 BOOL CDateParser::ParseWholePhrase(const CString& t, COleDateTime& dtOut) {
     COleDateTime dtNow = Now();
     for (const CDayPhrase& phrase : kDayPhrases) {
-        if (t.CompareNoCase(phrase.pszPhrase) == 0) {
+        if (GrammarCommon::SameText(t, phrase.pszPhrase)) {
             dtOut = dtNow + COleDateTimeSpan(phrase.nDays, 0, 0, 0);
             return TRUE;
         }
     }
     // The abbreviation table offers NM and LM; they mean a calendar month on.
-    if (t.CompareNoCase("NEXT MONTH") == 0) {
+    if (GrammarCommon::SameText(t, "NEXT MONTH")) {
         dtOut = AddMonths(1, dtNow);
         return TRUE;
     }
-    if (t.CompareNoCase("LAST MONTH") == 0) {
+    if (GrammarCommon::SameText(t, "LAST MONTH")) {
         dtOut = SubtractMonths(1, dtNow);
         return TRUE;
     }
@@ -112,14 +116,14 @@ BOOL CDateParser::ParseWholePhrase(const CString& t, COleDateTime& dtOut) {
     for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
         const char* pszWeekday = GrammarCommon::kWeekdays[nWeekday - 1];
         for (const char* pszLead : kBackwardWeekday) {
-            if (t.CompareNoCase(CString(pszLead) + pszWeekday) == 0) {
+            if (IsPhrase(t, {pszLead, pszWeekday})) {
                 int nBack = (nToday - nWeekday + 6) % 7 + 1;
                 dtOut = dtNow - COleDateTimeSpan(nBack, 0, 0, 0);
                 return TRUE;
             }
         }
         for (const char* pszLead : kForwardWeekday) {
-            if (t.CompareNoCase(CString(pszLead) + pszWeekday) == 0) {
+            if (IsPhrase(t, {pszLead, pszWeekday})) {
                 int nAhead = (nWeekday - nToday + 6) % 7 + 1;
                 dtOut = dtNow + COleDateTimeSpan(nAhead, 0, 0, 0);
                 return TRUE;
@@ -144,37 +148,38 @@ namespace {
 int WeekCount(const CString& t) {
     CString strFirst = CDateParser::FirstWord(t);
     if (strFirst == "ONE" || strFirst == "A" || strFirst == "WEEK" || strFirst == "WEEKS") return 1;
-    return CDateParser::ToNumber(strFirst);
+    return CDateParser::CountOf(strFirst);
 }
 
 // The ending with nothing but the count in front of it. In "2 DAYS AFTER 3 DAYS AGO" the
 // ending belongs to the base date, which the distance stage reads.
-BOOL EndsWithCountedUnit(const CString& t, const CString& strSuffix) {
-    if (!CDateParser::EndsWithNoCase(t, strSuffix)) return FALSE;
-    CString strCount = t.Left(t.GetLength() - strSuffix.GetLength());
+// The text is trimmed, so its ending is compared as it stands.
+BOOL EndsWithCountedUnit(const CString& t, std::initializer_list<const char*> suffix) {
+    if (!GrammarCommon::EndsWithPhrase(t, t.GetLength(), suffix)) return FALSE;
+    CString strCount = t.Left(t.GetLength() - static_cast<int>(GrammarCommon::LengthOf(suffix)));
     return CDateParser::Normalize(strCount, FALSE).Find(' ') < 0;
 }
 
 } // namespace
 
 // Counted distances from now: "3 DAYS AGO", "2 WEEKS FROM NOW", "A MONTH AGO", "5 YEARS AGO".
-// A first word that is not a number counts as 0, so "THREE DAYS AGO" is today.
+// A first word that is neither digits nor a number word counts as 0.
 BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
     COleDateTime dtNow = Now();
-    double dCount = ToNumber(FirstWord(t));
-    if (EndsWithCountedUnit(t, " DAYS AGO") || EndsWithCountedUnit(t, " DAY AGO")) {
+    double dCount = CountOf(FirstWord(t));
+    if (EndsWithCountedUnit(t, {" DAYS AGO"}) || EndsWithCountedUnit(t, {" DAY AGO"})) {
         dtOut = dtNow - COleDateTimeSpan(dCount);
         return TRUE;
     }
-    if (EndsWithCountedUnit(t, " DAYS FROM NOW") || EndsWithCountedUnit(t, " DAY FROM NOW")) {
+    if (EndsWithCountedUnit(t, {" DAYS FROM NOW"}) || EndsWithCountedUnit(t, {" DAY FROM NOW"})) {
         dtOut = dtNow + COleDateTimeSpan(dCount);
         return TRUE;
     }
-    if (EndsWithCountedUnit(t, "WEEKS AGO") || EndsWithCountedUnit(t, "WEEK AGO")) {
+    if (EndsWithCountedUnit(t, {"WEEKS AGO"}) || EndsWithCountedUnit(t, {"WEEK AGO"})) {
         dtOut = dtNow - COleDateTimeSpan(7.0 * WeekCount(t));
         return TRUE;
     }
-    if (EndsWithCountedUnit(t, "WEEKS FROM NOW") || EndsWithCountedUnit(t, "WEEK FROM NOW")) {
+    if (EndsWithCountedUnit(t, {"WEEKS FROM NOW"}) || EndsWithCountedUnit(t, {"WEEK FROM NOW"})) {
         dtOut = dtNow + COleDateTimeSpan(7.0 * WeekCount(t));
         return TRUE;
     }
@@ -192,17 +197,16 @@ BOOL CDateParser::ParseCountedFromNow(const CString& t, COleDateTime& dtOut) {
             dtOut = AddMonths(unit.nMonthsPerUnit, dtNow);
             return TRUE;
         }
-        if (!FirstWordIsNumber(t)) continue;
-        int nCount = ToNumber(FirstWord(t));
+        if (!FirstWordIsCount(t)) continue;
+        int nCount = CountOf(FirstWord(t));
         int nMonths = GrammarCommon::ClampToInt(1LL * unit.nMonthsPerUnit * nCount);
-        CString strUnit = CString(" ") + unit.pszUnit;
-        if (EndsWithCountedUnit(t, strUnit + "S AGO") ||
-            EndsWithCountedUnit(t, strUnit + " AGO")) {
+        if (EndsWithCountedUnit(t, {" ", unit.pszUnit, "S AGO"}) ||
+            EndsWithCountedUnit(t, {" ", unit.pszUnit, " AGO"})) {
             dtOut = SubtractMonths(nMonths, dtNow);
             return TRUE;
         }
-        if (EndsWithCountedUnit(t, strUnit + "S FROM NOW") ||
-            EndsWithCountedUnit(t, strUnit + " FROM NOW")) {
+        if (EndsWithCountedUnit(t, {" ", unit.pszUnit, "S FROM NOW"}) ||
+            EndsWithCountedUnit(t, {" ", unit.pszUnit, " FROM NOW"})) {
             dtOut = AddMonths(nMonths, dtNow);
             return TRUE;
         }
@@ -219,24 +223,40 @@ BOOL CDateParser::ParseNthWeekdayInMonth(const CString& t, COleDateTime& dtOut) 
         {"3RD", "3", "THIRD", nullptr}, {"4TH", "4", "FOURTH", "FORTH"},
         {"5TH", "5", "FIFTH", nullptr},
     };
-    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
-        for (int n = 1; n <= 5; ++n) {
-            for (const char* pszOrdinal : kOrdinals[n - 1]) {
-                if (!pszOrdinal) continue;
-                CString strPrefix =
-                    CString(pszOrdinal) + " " + GrammarCommon::kWeekdays[nWeekday - 1] + " IN ";
-                if (!StartsWithNoCase(t, strPrefix)) continue;
-                CString strMonth = t.Mid(t.ReverseFind(' ') + 1);
-                strMonth.TrimLeft();
-                strMonth.TrimRight();
-                int nMonth = MonthFromName(strMonth);
-                if (nMonth == 0) return FALSE;
-                COleDateTime dt = NthWeekdayOfMonth(n, nWeekday, nMonth);
-                if (dt.GetStatus() != valid) return FALSE;
-                dtOut = dt;
-                return TRUE;
+    // Every prefix starts with its ordinal and a space, so the first word picks the one
+    // ordinal that can match; no two ordinals are spelled alike.
+    const char* pszFirst = nullptr;
+    int nOrdinal = 0;
+    CString strFirst = FirstWord(t);
+    for (int n = 1; n <= 5 && !pszFirst; ++n) {
+        for (const char* pszOrdinal : kOrdinals[n - 1]) {
+            if (pszOrdinal && GrammarCommon::SameText(strFirst, pszOrdinal)) {
+                pszFirst = pszOrdinal;
+                nOrdinal = n;
+                break;
             }
         }
+    }
+    if (!pszFirst) return FALSE;
+    for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
+        // "<ordinal> <weekday> IN " as a prefix, whose trailing blank also matches the end.
+        std::initializer_list<const char*> prefix = {pszFirst, " ",
+                                                     GrammarCommon::kWeekdays[nWeekday - 1], " IN"};
+        size_t nPrefix = GrammarCommon::LengthOf(prefix);
+        if (static_cast<size_t>(t.GetLength()) < nPrefix ||
+            !GrammarCommon::SameNoCaseAt(t, prefix))
+            continue;
+        char chNext = static_cast<LPCSTR>(t)[nPrefix];
+        if (chNext != '\0' && !std::isspace(static_cast<unsigned char>(chNext))) continue;
+        CString strMonth = t.Mid(t.ReverseFind(' ') + 1);
+        strMonth.TrimLeft();
+        strMonth.TrimRight();
+        int nMonth = MonthFromName(strMonth);
+        if (nMonth == 0) return FALSE;
+        COleDateTime dt = NthWeekdayOfMonth(nOrdinal, nWeekday, nMonth);
+        if (dt.GetStatus() != valid) return FALSE;
+        dtOut = dt;
+        return TRUE;
     }
     return FALSE;
 }

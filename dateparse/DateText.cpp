@@ -1,6 +1,8 @@
 // Text and calendar utilities shared by the grammars.
 #include "dateparse/DateParser.h"
 
+#include "dateparse/GrammarCommon.h"
+
 #include <cctype>
 #include <climits>
 #include <cstring>
@@ -26,9 +28,7 @@ bool SameNoCase(const char* a, int nLengthA, const char* b, int nLengthB) {
     nLengthB = TrimmedLength(b, nLengthB);
     if (nLengthA != nLengthB) return false;
     for (int i = 0; i < nLengthA; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
+        if (GrammarCommon::FoldCase(a[i]) != GrammarCommon::FoldCase(b[i])) return false;
     }
     return true;
 }
@@ -119,6 +119,50 @@ int CDateParser::ToNumber(LPCTSTR lpsz) {
     if (nValue > INT_MAX) return INT_MAX;
     if (nValue < INT_MIN) return INT_MIN;
     return static_cast<int>(nValue);
+}
+
+namespace {
+
+const char* const kNumberWords[] = {"ONE", "TWO",   "THREE", "FOUR",   "FIVE",   "SIX",
+                                    "SEVEN", "EIGHT", "NINE", "TEN", "ELEVEN", "TWELVE"};
+
+// 1..12 for a number word, else 0.
+int NumberWordValue(const CString& strWord) {
+    CString strTrimmed = Trimmed(strWord);
+    for (int i = 0; i < 12; ++i) {
+        if (GrammarCommon::SameText(strTrimmed, kNumberWords[i])) return i + 1;
+    }
+    return 0;
+}
+
+// Longest first, so that "A COUPLE OF" is not taken for "A COUPLE".
+const char* const kVagueCounts[] = {"A COUPLE OF", "COUPLE OF", "A COUPLE", "COUPLE", "A FEW",
+                                    "FEW",         "SEVERAL",   "SOME",     "MANY"};
+
+} // namespace
+
+BOOL CDateParser::IsCount(const CString& strWord) {
+    return IsNumber(strWord) || NumberWordValue(strWord) != 0;
+}
+
+int CDateParser::CountOf(const CString& strWord) {
+    int nWord = NumberWordValue(strWord);
+    return nWord != 0 ? nWord : ToNumber(strWord);
+}
+
+BOOL CDateParser::FirstWordIsCount(const CString& s) {
+    int nSpace = s.Find(' ');
+    return nSpace >= 0 && IsCount(Trimmed(s.Left(nSpace)));
+}
+
+BOOL CDateParser::StartsWithVagueCount(const CString& t) {
+    const char* p = t;
+    if (_strnicmp(p, "IN ", 3) == 0) p += 3;
+    for (const char* pszVague : kVagueCounts) {
+        size_t nLength = strlen(pszVague);
+        if (_strnicmp(p, pszVague, nLength) == 0 && p[nLength] == ' ') return TRUE;
+    }
+    return FALSE;
 }
 
 CString CDateParser::NumberToString(int n) {

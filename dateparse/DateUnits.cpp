@@ -5,13 +5,16 @@
 #include "dateparse/GrammarCommon.h"
 
 BOOL CDateParser::ParseCountedWeekdays(const CString& t, COleDateTime& dtOut) {
-    if (!FirstWordIsNumber(t)) return FALSE;
-    int nCount = ToNumber(FirstWord(t));
+    if (!FirstWordIsCount(t)) return FALSE;
+    int nCount = CountOf(FirstWord(t));
+    using GrammarCommon::EndsWithPhrase;
+    const size_t nLength = t.GetLength();
     for (int nWeekday = 1; nWeekday <= 7; ++nWeekday) {
-        CString strPlural = CString(GrammarCommon::kWeekdays[nWeekday - 1]) + "S";
-        if (EndsWithNoCase(t, strPlural + " AGO")) return NthWeekdayBefore(nCount, nWeekday, dtOut);
-        if (EndsWithNoCase(t, strPlural + " FROM NOW") ||
-            EndsWithNoCase(t, strPlural + " FROM TODAY"))
+        const char* pszWeekday = GrammarCommon::kWeekdays[nWeekday - 1];
+        if (EndsWithPhrase(t, nLength, {pszWeekday, "S AGO"}))
+            return NthWeekdayBefore(nCount, nWeekday, dtOut);
+        if (EndsWithPhrase(t, nLength, {pszWeekday, "S FROM NOW"}) ||
+            EndsWithPhrase(t, nLength, {pszWeekday, "S FROM TODAY"}))
             return NthWeekdayAfter(nCount, nWeekday, dtOut);
     }
     return FALSE;
@@ -30,7 +33,7 @@ BOOL CDateParser::ParseInUnits(const CString& t, COleDateTime& dtOut) {
         {" YEARS", unitYears},
     };
     CString strCounted = t.Left(3) == "IN " ? t.Mid(3) : t;
-    int nCount = ToNumber(FirstWord(strCounted));
+    int nCount = CountOf(FirstWord(strCounted));
     COleDateTime dtNow = Now();
     for (const auto& ending : kEndings) {
         CString strEnding = ending.pszEnding;

@@ -2,6 +2,8 @@
 // a year ("LABOR DAY 1999"), each with its own rule for the year meant.
 #include "dateparse/DateParser.h"
 
+#include "dateparse/GrammarCommon.h"
+
 #include <cstring>
 
 struct CDateParser::CHoliday {
@@ -93,7 +95,7 @@ void CDateParser::GetEasterDate(int nYear, WORD& nMonth, WORD& nDay) {
 const CDateParser::CHoliday* CDateParser::FindHoliday(const CString& strName) {
     for (const CHoliday& holiday : kHolidays) {
         for (const char* pszName : holiday.names) {
-            if (pszName && strName.CompareNoCase(pszName) == 0) return &holiday;
+            if (pszName && GrammarCommon::SameText(strName, pszName)) return &holiday;
         }
     }
     return nullptr;

@@ -3,8 +3,11 @@
 // Also the rewriting of A.M./P.M. spellings into the one form the platform parse reads.
 #include "dateparse/DateParser.h"
 
+#include "dateparse/GrammarCommon.h"
+
 #include "dateparse/ParseSession.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -46,15 +49,50 @@ COleDateTime ParseClockText(const CString& strClock, DWORD dwFlags) {
     return dt;
 }
 
+// The clock text "HH:MM" as the platform reads it. A time of day in range is formed directly,
+// which is what the platform's parse gives for it, at a fraction of the cost; anything else
+// (a minute of 60 or more, a negative count) goes through the platform as written.
+COleDateTime ClockTime(int nHour, int nMinute) {
+    if (nHour >= 0 && nHour <= 23 && nMinute >= 0 && nMinute <= 59) {
+        COleDateTime dt;
+        dt.SetTime(nHour, nMinute, 0);
+        return dt;
+    }
+    return ParseClockText(CDateParser::ClockTextOf(nHour, nMinute), VAR_TIMEVALUEONLY);
+}
+
+} // namespace
+
+namespace {
+
+bool IsLetter(char ch) {
+    return std::isalpha(static_cast<unsigned char>(ch)) != 0;
+}
+
+// A marker counts only as a word of its own or right after a digit ("5pm", "5 p.m."), never
+// inside a word: "IN A MONTH" holds "A M" but no A.M. An occurrence at the very start does not
+// count either: there is no time in front of it.
+int FindMarker(const CString& strUpper, const char* pszForm) {
+    const int nLength = static_cast<int>(strlen(pszForm));
+    const bool bEndsInPeriod = pszForm[nLength - 1] == '.';
+    for (int nAt = strUpper.Find(pszForm, 1); nAt > 0; nAt = strUpper.Find(pszForm, nAt + 1)) {
+        char chAfter = static_cast<LPCSTR>(strUpper)[nAt + nLength];
+        if (IsLetter(strUpper[nAt - 1])) continue;
+        bool bWordGoesOn = IsLetter(chAfter) || std::isdigit(static_cast<unsigned char>(chAfter));
+        if (!bEndsInPeriod && bWordGoesOn) continue;
+        return nAt;
+    }
+    return -1;
+}
+
 } // namespace
 
 CString CDateParser::NormalizeMeridiem(const CString& strText) {
     CString strUpper = strText;
     strUpper.MakeUpper();
     for (const auto& form : kMeridiemForms) {
-        // An occurrence at the very start does not count: there is no time in front of it.
-        int nAt = strUpper.Find(form[0]);
-        if (nAt <= 0) continue;
+        int nAt = FindMarker(strUpper, form[0]);
+        if (nAt < 0) continue;
         CString strBefore = strText.Left(nAt);
         CString strAfter = strText.Mid(nAt + static_cast<int>(strlen(form[0])));
         strBefore.TrimRight();
@@ -65,7 +103,7 @@ CString CDateParser::NormalizeMeridiem(const CString& strText) {
 }
 
 // Two hour digits, a colon, two minute digits: "00" in front and the last two characters kept.
-CString CDateParser::ClockText(int nHour, int nMinute) {
+CString CDateParser::ClockTextOf(int nHour, int nMinute) {
     CString strHour = "00" + NumberToString(nHour);
     CString strMinute = "00" + NumberToString(nMinute);
     return strHour.Right(2) + ":" + strMinute.Right(2);
@@ -107,7 +145,7 @@ BOOL CDateParser::ParseClockNumber(const CString& t, COleDateTime& dtOut) {
     }
     nHour = ApplyAmPmRule(nHour, nDigits);
     if (nHour > 23) nHour = 23;
-    dtOut = ParseClockText(ClockText(nHour, nMinute), VAR_TIMEVALUEONLY);
+    dtOut = ClockTime(nHour, nMinute);
     return TRUE;
 }
 
@@ -116,14 +154,15 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     if (m_bAbandoned) return FALSE;
     CString t = Normalize(strText, TRUE);
     dtOut = Now();
+    if (StartsWithVagueCount(t)) return FALSE;
 
-    if (t.CompareNoCase("NOW") == 0) return TRUE;
-    if (t.CompareNoCase("NOON") == 0) {
-        dtOut = ParseClockText("12:00 PM", 0);
+    if (GrammarCommon::SameText(t, "NOW")) return TRUE;
+    if (GrammarCommon::SameText(t, "NOON")) {
+        dtOut = ClockTime(12, 0); // "12:00 PM"
         return TRUE;
     }
-    if (t.CompareNoCase("MIDNIGHT") == 0) {
-        dtOut = ParseClockText("12:00 AM", 0);
+    if (GrammarCommon::SameText(t, "MIDNIGHT")) {
+        dtOut = ClockTime(0, 0); // "12:00 AM"
         return TRUE;
     }
     if (IsNumber(t)) return ParseClockNumber(t, dtOut);
@@ -135,24 +174,24 @@ BOOL CDateParser::ParseTimePhrase(CString strText, COleDateTime& dtOut) {
     // the o'clock belongs to the base time, which the rules below read.
     if (nOClock > 1 && Normalize(t.Left(nOClock), FALSE).Find(' ') < 0) {
         // O'clock hours are always read the default way, whatever the A.M./P.M. rule.
-        int nHour = ToNumber(FirstWord(t));
+        int nHour = CountOf(FirstWord(t));
         if (nHour < 7) nHour += 12;
         if (nHour > 23) nHour = 23;
-        dtOut = ParseClockText(ClockText(nHour, 0), VAR_TIMEVALUEONLY);
+        dtOut = ClockTime(nHour, 0);
         return TRUE;
     }
 
     for (const auto& unit : kRelativeUnits) {
         if (EndsWithNoCase(t, unit.pszSuffix)) {
-            double dCount = unit.nSign * static_cast<double>(ToNumber(FirstWord(t)));
+            double dCount = unit.nSign * static_cast<double>(CountOf(FirstWord(t)));
             double dDays = unit.bHours ? dCount / 24.0 : dCount / 1440.0;
             dtOut = Now() + COleDateTimeSpan(dDays);
             return TRUE;
         }
     }
 
-    if (FirstWordIsNumber(t)) {
-        int nMinutes = ToNumber(FirstWord(t));
+    if (FirstWordIsCount(t)) {
+        int nMinutes = CountOf(FirstWord(t));
         if (nMinutes <= 0 || nMinutes >= 59) return FALSE;
         CString strRest = AfterFirstWord(t);
         for (const auto& offset : kMinuteOffsets) {

@@ -1,9 +1,12 @@
-// CColorDialog and CFontDialog: the system colour and font dialogs with MFC's members.
+// CColorDialog, CFontDialog, CFileDialog and CPrintDialog: the system's common dialogs with
+// MFC's members.
 #pragma once
 
 #include <windows.h>
 
 #include <commdlg.h>
+
+#include "framework/String.h"
 
 class CWnd;
 
@@ -56,6 +59,54 @@ public:
     CHOOSEFONTA m_cf;
     LOGFONTA m_lf;
     char m_szStyleName[64];
+
+private:
+    CWnd* m_pParentWnd;
+};
+
+class CFileDialog {
+public:
+    // lpszFilter as MFC takes it: "Description|pattern|...||".
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = NULL,
+                         LPCSTR lpszFileName = NULL,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         LPCSTR lpszFilter = NULL, CWnd* pParentWnd = NULL);
+    CFileDialog(const CFileDialog&) = delete;
+    CFileDialog& operator=(const CFileDialog&) = delete;
+
+    int DoModal();
+    // The chosen file's full path.
+    CString GetPathName() const { return CString(m_szFileName); }
+
+    OPENFILENAMEA m_ofn;
+
+private:
+    BOOL m_bOpenFileDialog;
+    CWnd* m_pParentWnd;
+    CString m_strFilter; // the filter with its separators made NULs, as the system reads it
+    CString m_strDefExt;
+    char m_szFileName[MAX_PATH];
+};
+
+class CPrintDialog {
+public:
+    // Unless bPrintSetupOnly, the dialog returns a DC of the chosen printer (PD_RETURNDC).
+    explicit CPrintDialog(BOOL bPrintSetupOnly,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          CWnd* pParentWnd = NULL);
+    // Frees the device-mode and device-names memory the system dialog handed back; the
+    // printer DC belongs to whoever took it with GetPrinterDC.
+    ~CPrintDialog();
+    CPrintDialog(const CPrintDialog&) = delete;
+    CPrintDialog& operator=(const CPrintDialog&) = delete;
+
+    int DoModal();
+    // The printer DC of the last IDOK; the caller deletes it. NULL when there is none.
+    HDC GetPrinterDC() const { return m_pd.hDC; }
+    CString GetDeviceName() const;
+
+    PRINTDLGA m_pd;
 
 private:
     CWnd* m_pParentWnd;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "controls/AboutDlg.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
@@ -255,7 +256,18 @@ BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NOTE_CLOSE:
         OnCloseNote();
         break;
-    // Print..., Save..., Alarm... and About... arrive with their own features.
+    case ID_NOTE_SAVE:
+        OnSaveText();
+        break;
+    case ID_NOTE_PRINT:
+        OnPrint();
+        break;
+    case ID_NOTE_ABOUT: {
+        CAboutDlg dlg;
+        dlg.DoModal();
+        break;
+    }
+    // Alarm... arrives with its own feature.
     default:
         break;
     }

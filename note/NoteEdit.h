@@ -24,6 +24,8 @@ public:
     void ApplySettings();
     // dwSel packs start and end as EM_GETSEL returns them.
     void SetSelection(DWORD dwSel, BOOL bNoScroll);
+    // The print dialog, then the text on the chosen printer (NoteEditOutput.cpp).
+    void PrintText(const char* text, int length);
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +56,8 @@ private:
     void OnOptions();
     void OnMinimize();
     void OnCloseNote();
+    void OnSaveText();
+    void OnPrint();
 
     COLORREF m_crText;
     COLORREF m_crBack;

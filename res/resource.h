@@ -27,6 +27,10 @@
 #define IDC_OPT_FONTSAMPLE 218
 #define IDC_OPT_RESET 219
 
+// About box (template 101) and start-up splash (template 100)
+#define IDC_ABOUT_LINK 220       // credit line, a mail link
+#define IDC_ABOUT_VERSION 1035   // version line
+
 #define ID_TRAY_NEWPAPER 32771
 #define ID_TRAY_OPTIONS 32772
 #define ID_TRAY_ABOUT 32773

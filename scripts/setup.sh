@@ -12,8 +12,10 @@ packages=(
   mingw-w64-tools
   wine wine64
   xvfb x11-utils imagemagick
+  nsis zip unzip binutils     # the release files (scripts/package.sh) and their tests
   googletest
   fonts-wine fonts-liberation
+  cups printer-driver-cups-pdf poppler-utils
   ${SETUP_EXTRA_PACKAGES:-}
 )
 
@@ -23,7 +25,8 @@ missing=()
 for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
 want32=0
 case " $(arch_wanted) " in *" 32 "*) want32=1 ;; esac
-[ $want32 = 1 ] && ! installed wine32:i386 && need32=1 || need32=0
+# Wine loads the CUPS client library of its own architecture to print.
+[ $want32 = 1 ] && { ! installed wine32:i386 || ! installed libcups2:i386; } && need32=1 || need32=0
 [ ${#missing[@]} -eq 0 ] && [ $need32 = 0 ] && exit 0
 
 [ "$(id -u)" -eq 0 ] || { echo "setup: run as root to install: ${missing[*]}" >&2; exit 1; }
@@ -41,5 +44,8 @@ if [ $need32 = 1 ]; then
   echo "setup: installing wine32:i386"
   apt-get install -y -q --no-install-recommends wine32:i386 >/tmp/tacknote-wine32.log 2>&1 ||
     echo "setup: the 32-bit Wine (wine32:i386) could not be installed (see /tmp/tacknote-wine32.log); only the 64-bit build can be run here" >&2
+  # Apart, so that a missing printing library never costs the 32-bit Wine itself.
+  apt-get install -y -q --no-install-recommends libcups2:i386 >>/tmp/tacknote-wine32.log 2>&1 ||
+    echo "setup: libcups2:i386 could not be installed; the 32-bit printing tests will be skipped" >&2
 fi
 exit 0

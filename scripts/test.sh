@@ -28,7 +28,10 @@ for arch in "${runs[@]}"; do
   (
     export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1
     . scripts/wine-env.sh
-    trap wine_env_stop EXIT
+    . scripts/print-env.sh
+    trap 'wine_env_stop; print_env_stop' EXIT
+    # The printer before Wine: Wine copies the CUPS queues when a program first needs them.
+    print_env_start "$build/print"
     wine_env_start "$build/keeper.exe"
     cd "$build"
     ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@" | tee "$build/ctest-summary.log"

@@ -40,6 +40,16 @@ BOOL ReadSetting(const std::string& strText, int nLow, int nHigh, int& nValue) {
     return nValue >= nLow && nValue <= nHigh;
 }
 
+BOOL ReadInteger(const std::string& strText, int& nValue) {
+    size_t nDigits = strText.size();
+    bool bNegative = !strText.empty() && strText[0] == '-';
+    if (bNegative) --nDigits;
+    if (nDigits == 0 || nDigits > 4 || !ReadDigits(strText, bNegative ? 1 : 0, nDigits, nValue))
+        return FALSE;
+    if (bNegative) nValue = -nValue;
+    return TRUE;
+}
+
 BOOL ReadBatchLine(const std::string& strLine, CParseRequest& request) {
     std::string fields[4];
     size_t nAt = 0;
@@ -50,9 +60,10 @@ BOOL ReadBatchLine(const std::string& strLine, CParseRequest& request) {
         nAt = nTab + 1;
     }
     int nFlags;
+    // The rule and the cut-over hour go to the parser's setters as they come, and the setters
+    // ignore what is out of their range, as they do for the program's own callers.
     if (!ReadMoment(fields[0], request.dtNow) || !ReadSetting(fields[1], 0, 2, nFlags) ||
-        !ReadSetting(fields[2], 0, 3, request.nAmPmRule) ||
-        !ReadSetting(fields[3], 1, 11, request.nAmPmCutoff))
+        !ReadInteger(fields[2], request.nAmPmRule) || !ReadInteger(fields[3], request.nAmPmCutoff))
         return FALSE;
     // A NUL inside the phrase would cut it short unseen; such a line is not a phrase.
     std::string strPhrase = strLine.substr(nAt);

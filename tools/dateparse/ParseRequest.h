@@ -20,6 +20,8 @@ struct CParseRequest {
 BOOL ReadMoment(const std::string& strText, COleDateTime& dt);
 // Whole decimal numbers in [nLow, nHigh]; FALSE for anything else.
 BOOL ReadSetting(const std::string& strText, int nLow, int nHigh, int& nValue);
+// A whole decimal number of at most four digits, with an optional minus; FALSE otherwise.
+BOOL ReadInteger(const std::string& strText, int& nValue);
 // "now<TAB>flags<TAB>rule<TAB>cutoff<TAB>phrase"; FALSE for a line that is not one.
 BOOL ReadBatchLine(const std::string& strLine, CParseRequest& request);
 

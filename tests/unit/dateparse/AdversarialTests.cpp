@@ -33,6 +33,11 @@ TEST(Adversarial, FourKilobytesOfNestedPhrasesAreNoDates) {
         Fill("today - 1 + "),
         Fill("next "),
         Fill("1 months before christmas - "),
+        Fill("1 days after 12/25/2005 - "),
+        Fill("3 days after 12/25/2005 + 1 till 5 pm "),
+        Fill("three days after "),
+        Fill("a few days after 1 - "),
+        Fill("10 till 5 p m "),
     };
     for (const std::string& strText : kTexts) {
         ASSERT_LE(strText.size(), static_cast<size_t>(CDateParser::kMaxTextLength));

@@ -170,6 +170,15 @@ TEST(Meridiem, RewritesTheFirstFormFoundAfterTheStart) {
         {"a.m. 5", "a.m. 5"},                       // at the very start it does not count
         {"5 pm", "5 pm"},                           // already the platform's form
         {"no meridiem", "no meridiem"},
+        // Inside a word a marker is no marker.
+        {"in a month", "in a month"},
+        {"in a month at 5 p m", "in a month at 5 PM "},
+        {"data mining", "data mining"},
+        {"5 pmx", "5 pmx"},
+        {"camp 5", "camp 5"},
+        {"5 P M", "5 PM "},
+        {"5p.m.", "5 PM "},
+        {"5 a.m.tomorrow", "5 AM tomorrow"}, // a marker ending in a period ends there
     };
     for (const auto& row : kRows)
         EXPECT_EQ(row.pszOut, std::string(P::NormalizeMeridiem(row.pszIn))) << row.pszIn;

@@ -50,9 +50,9 @@ TEST(ToolRequest, BatchLines) {
         "next friday",
         "2005-11-23 10:30:00\t0\t0\t7",
         "2005-11-23 10:30:00\t3\t0\t7\ttoday",
-        "2005-11-23 10:30:00\t0\t4\t7\ttoday",
-        "2005-11-23 10:30:00\t0\t0\t12\ttoday",
-        "2005-11-23 10:30:00\t0\t0\t0\ttoday",
+        "2005-11-23 10:30:00\t0\tx\t7\ttoday",
+        "2005-11-23 10:30:00\t0\t0\t-\ttoday",
+        "2005-11-23 10:30:00\t0\t0\t12345\ttoday",
         "2005-11-23\t0\t0\t7\ttoday",
         "\t\t\t\t",
     };
@@ -60,6 +60,36 @@ TEST(ToolRequest, BatchLines) {
         EXPECT_FALSE(ReadBatchLine(psz, request)) << psz;
     static const char kWithNul[] = "2005-11-23 10:30:00\t0\t0\t7\tto\0day";
     EXPECT_FALSE(ReadBatchLine(std::string(kWithNul, sizeof kWithNul - 1), request));
+}
+
+// The setters, not the batch reader, judge the rule and the cut-over hour: out of range they
+// are ignored and the defaults (rule 0, cut-over hour 7) stay.
+TEST(ToolRequest, BatchSettingsGoToTheSetters) {
+    const struct {
+        const char* pszLine;
+        const char* pszExpected;
+    } kRows[] = {
+        {"2005-11-23 10:30:00\t1\t4\t7\t5", "OK 1899-12-30 17:00:00"},
+        {"2005-11-23 10:30:00\t1\t-1\t7\t5", "OK 1899-12-30 17:00:00"},
+        {"2005-11-23 10:30:00\t1\t99\t7\t8", "OK 1899-12-30 08:00:00"},
+        {"2005-11-23 10:30:00\t1\t2\t0\t6", "OK 1899-12-30 18:00:00"},
+        {"2005-11-23 10:30:00\t1\t2\t12\t8", "OK 1899-12-30 08:00:00"},
+        {"2005-11-23 10:30:00\t1\t2\t9\t8", "OK 1899-12-30 20:00:00"},
+        {"2005-11-23 10:30:00\t1\t3\t-5\t5", "OK 1899-12-30 05:00:00"},
+    };
+    for (const auto& row : kRows) {
+        CParseRequest request;
+        ASSERT_TRUE(ReadBatchLine(row.pszLine, request)) << row.pszLine;
+        EXPECT_EQ(row.pszExpected, RunRequest(request)) << row.pszLine;
+    }
+    int n = 0;
+    EXPECT_TRUE(ReadInteger("-1", n));
+    EXPECT_EQ(-1, n);
+    EXPECT_TRUE(ReadInteger("9999", n));
+    EXPECT_FALSE(ReadInteger("12345", n));
+    EXPECT_FALSE(ReadInteger("-", n));
+    EXPECT_FALSE(ReadInteger("+1", n));
+    EXPECT_FALSE(ReadInteger("", n));
 }
 
 TEST(ToolRequest, ResultLines) {

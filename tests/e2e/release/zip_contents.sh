@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Makes this tree's zip with scripts/package.sh, checks what it holds and unpacks it into
+# <build>/release-test/unpacked for release_zip_e2e, which starts the exe from there.
+#   zip_contents.sh SOURCE_ROOT BUILD_TREE ARCH
+set -euo pipefail
+root=$1 build=$2 arch=$3
+out=$build/release-test
+version=$(sed -n 's/^#define TKN_VERSION_TEXT "\(.*\)"$/\1/p' "$root/res/version.h")
+rm -rf "$out"
+mkdir -p "$out"
+env "TACKNOTE_TREE$arch=$build" "$root/scripts/package.sh" --out "$out" "zip$arch"
+zip=$out/tacknote-$version-win$arch.zip
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+folder=tacknote-$version
+expected=$(printf '%s\n' "$folder/" "$folder/LICENSE.txt" "$folder/README.txt" "$folder/tacknote.exe")
+listed=$(unzip -Z1 "$zip" | LC_ALL=C sort)
+[ "$listed" = "$expected" ] || fail "the zip holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
+
+unzip -q "$zip" -d "$out/unpacked"
+dir=$out/unpacked/$folder
+cmp -s "$dir/tacknote.exe" "$build/tacknote.exe" || fail "tacknote.exe in the zip is not the one built in $build"
+if [ "$arch" = 64 ]; then format=pei-x86-64; else format=pei-i386; fi
+x86_64-w64-mingw32-objdump -f "$dir/tacknote.exe" | grep -q "file format $format" ||
+  fail "tacknote.exe in the win$arch zip is not a $arch-bit program"
+
+# Texts for Windows: every line ends in CR LF.
+for f in README.txt LICENSE.txt; do
+  [ -s "$dir/$f" ] || fail "$f is empty"
+  if grep -qv $'\r$' "$dir/$f"; then fail "$f has lines without CR LF"; fi
+done
+grep -q "^Tacknote $version"$'\r$' "$dir/README.txt" || fail "README.txt does not start with the version"
+grep -q "working directory" "$dir/README.txt" || fail "README.txt does not say where notes are kept"
+grep -q "tkn<number>.tkn" "$dir/README.txt" || fail "README.txt does not name the note files"
+grep -q "^MIT License" "$dir/LICENSE.txt" || fail "LICENSE.txt is not the MIT licence"
+grep -q "The Tacknote developers" "$dir/LICENSE.txt" || fail "LICENSE.txt names no makers"
+echo "the win$arch zip holds tacknote.exe ($format), README.txt and LICENSE.txt"
