@@ -7,9 +7,11 @@
 #include "controls/Splash.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
+#include "note/NoteFile.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
+#include "note/SaveFailure.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
@@ -38,7 +40,11 @@ CMainFrame::~CMainFrame() = default;
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     HICON hIcon = AfxGetApp()->LoadIcon(IDI_TACKNOTE);
-    if (!m_tray.AddIcon(NULL, kTrayCallback, "Tacknote", hIcon, IDR_TRAYMENU)) return -1;
+    // An icon the shell refuses now (at logon it may not be ready) is tried again for a while,
+    // and the stored notes come back either way. Only a system that can never show one ends
+    // the tray instance.
+    m_tray.AddIcon(NULL, kTrayCallback, "Tacknote", hIcon, IDR_TRAYMENU);
+    if (m_tray.GetSafeHwnd() == NULL) return -1;
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     ShowSplash(kSplashMs);
@@ -51,13 +57,18 @@ void CMainFrame::LoadDefaults() {
 }
 
 void CMainFrame::SaveDefaults() {
-    WriteSettingsFile(kDefaultsFile, g_settings);
+    // The tray host is never shown, so the message has no owner.
+    DWORD error = 0;
+    if (!WriteSettingsFile(kDefaultsFile, g_settings, &error))
+        ReportSaveFailure(NULL, SaveFailure{kDefaultsFile, error});
 }
 
 void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
-    for (const std::string& name : RestorableNotes(ListNoteFiles()))
-        StartNoteProcess(name);
+    // A file named like a note that holds something else is left alone.
+    for (const std::string& name : RestorableNotes(ListNoteFiles())) {
+        if (MayBeNoteFile(name.c_str())) StartNoteProcess(name);
+    }
 }
 
 void CMainFrame::OnNewPaper() {

@@ -4,7 +4,9 @@
 #include "note/CommandTail.h"
 #include "note/NoteDlg.h"
 #include "note/NoteName.h"
+#include "note/NoteOwner.h"
 #include "note/NoteStartup.h"
+#include "note/NoteState.h"
 
 CNoteApp theApp;
 
@@ -20,10 +22,16 @@ BOOL CNoteApp::InitInstance() {
         return StartTrayInstance();
     case ProcessRole::NewNote:
         if (!PrepareNewNote(SystemNames(), GetSystemMetrics(SM_CXSCREEN))) return FALSE;
+        // Owned from the start, so that a tray restarted before its first save can't open
+        // it a second time.
+        if (!TakeNoteOwnership(g_szNoteFile)) return FALSE;
         break;
     case ProcessRole::StoredNote:
-        // A missing, locked or unreadable note ends the process before anything is written,
-        // so a note that can't be read is never overwritten with an empty one.
+        // Shown by a live process already (a restarted tray, a double start): that one is
+        // brought to the front, and this one ends before reading or writing anything.
+        if (!TakeNoteOwnership(tail)) return FALSE;
+        // A missing, locked or unreadable note, or a file that is no note, ends the process
+        // before anything is written, so it is never overwritten with an empty note.
         if (!PrepareStoredNote(tail)) return FALSE;
         break;
     case ProcessRole::Refused:

@@ -20,6 +20,19 @@ BOOL NotifyIcon(DWORD dwMessage, NOTIFYICONDATAA* pData) {
 // The size of the record that shells of every version accept (the version 4 layout).
 const DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
+// Broadcast to every top-level window when the shell has started again with an empty
+// notification area.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+// At logon the shell may come up well after the programs that start with it: every 2 s for
+// about two minutes. A shell that comes later still announces itself with TaskbarCreated.
+const UINT_PTR kRetryTimerId = 1;
+const UINT kRetryMs = 2000;
+const int kRetries = 60;
+
 } // namespace
 
 CSystemTray::CSystemTray() : m_bEnabled(FALSE) {
@@ -43,17 +56,43 @@ BOOL CSystemTray::AddIcon(CWnd* pParent, UINT uCallbackMessage, LPCSTR szTip, HI
     m_tnd.cbSize = kNotifyIconDataSize;
     m_tnd.hWnd = pParent && pParent->GetSafeHwnd() ? pParent->GetSafeHwnd() : m_hWnd;
     m_tnd.uID = uID;
-    m_tnd.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_tnd.uCallbackMessage = uCallbackMessage;
     m_tnd.hIcon = hIcon;
     // The version 4 record holds 63 characters of tip and the terminator.
     lstrcpynA(m_tnd.szTip, szTip ? szTip : "", 64);
 
-    m_bEnabled = NotifyIcon(NIM_ADD, &m_tnd);
+    m_bWanted = TRUE;
+    TaskbarCreatedMessage(); // registered before the shell can send it
+    if (!TryAddIcon()) StartRetries();
     return m_bEnabled;
 }
 
+BOOL CSystemTray::TryAddIcon() {
+    m_tnd.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_bEnabled = NotifyIcon(NIM_ADD, &m_tnd);
+    // A shell that kept the icon refuses to add it twice; it only needs to be current.
+    if (!m_bEnabled) m_bEnabled = NotifyIcon(NIM_MODIFY, &m_tnd);
+    return m_bEnabled;
+}
+
+void CSystemTray::StartRetries() {
+    m_nRetriesLeft = kRetries;
+    SetTimer(kRetryTimerId, kRetryMs);
+}
+
+void CSystemTray::OnRetryTimer() {
+    if (TryAddIcon() || --m_nRetriesLeft <= 0) KillTimer(kRetryTimerId);
+}
+
+void CSystemTray::OnTaskbarCreated() {
+    if (!m_bWanted) return;
+    KillTimer(kRetryTimerId);
+    if (!TryAddIcon()) StartRetries();
+}
+
 void CSystemTray::DeleteIcon() {
+    m_bWanted = FALSE;
+    if (GetSafeHwnd()) KillTimer(kRetryTimerId);
     if (!m_bEnabled) return;
     m_tnd.uFlags = 0;
     NotifyIcon(NIM_DELETE, &m_tnd);
@@ -74,6 +113,16 @@ BOOL CSystemTray::SetDefaultMenuItem(UINT uItem, BOOL bByPos) {
 LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_tnd.uCallbackMessage != 0 && message == m_tnd.uCallbackMessage)
         return OnIconNotify(wParam, lParam);
+    // Registered messages have no fixed message-table entry either.
+    UINT taskbarCreated = TaskbarCreatedMessage();
+    if (taskbarCreated != 0 && message == taskbarCreated) {
+        OnTaskbarCreated();
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kRetryTimerId) {
+        OnRetryTimer();
+        return 0;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

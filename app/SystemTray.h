@@ -18,9 +18,13 @@ public:
     ~CSystemTray() override;
 
     // Creates the hidden window and adds the icon. pParent, when it has a window, receives
-    // the callback message instead of the hidden window. FALSE when there is no icon.
+    // the callback message instead of the hidden window. FALSE when there is no icon yet:
+    // when the hidden window exists (GetSafeHwnd), the component keeps trying for a while,
+    // since at logon the shell may not be ready. The icon is also added again whenever the
+    // shell restarts (the "TaskbarCreated" message).
     BOOL AddIcon(CWnd* pParent, UINT uCallbackMessage, LPCSTR szTip, HICON hIcon, UINT uID);
     void DeleteIcon();
+    BOOL IsIconShown() const { return m_bEnabled; }
     // Stores the popup's default item, by position or by command id.
     BOOL SetDefaultMenuItem(UINT uItem, BOOL bByPos);
 
@@ -35,8 +39,16 @@ protected:
 private:
     void ShowMenu(CWnd* pTarget);
     void RunDefault(CWnd* pTarget);
+    // Adds the icon once more; FALSE when the shell refused it.
+    BOOL TryAddIcon();
+    // A new shell knows none of the old one's icons.
+    void OnTaskbarCreated();
+    void StartRetries();
+    void OnRetryTimer();
 
     BOOL m_bEnabled;
+    BOOL m_bWanted = FALSE; // between AddIcon and DeleteIcon: the icon should be shown
+    int m_nRetriesLeft = 0;
     NOTIFYICONDATAA m_tnd;
     TrayDefaultItem m_default;
 };

@@ -59,6 +59,13 @@ bool WriteAndFlush(const char* path, const std::string& bytes) {
     return file.Close() && written;
 }
 
+// Keeps the first failure's code through the clean-up calls that follow it.
+bool Fail(DWORD* error) {
+    DWORD code = GetLastError();
+    if (error) *error = code ? code : ERROR_GEN_FAILURE;
+    return false;
+}
+
 // A reader that has the old file open (a backup tool, another note process starting) blocks
 // the replace for a moment; a few short retries ride that out.
 bool MoveOver(const char* temp, const char* path) {
@@ -77,19 +84,35 @@ bool MoveOver(const char* temp, const char* path) {
 
 } // namespace
 
-bool ReplaceFileContents(const char* path, const std::string& bytes) {
+bool ReplaceFileContents(const char* path, const std::string& bytes, DWORD* error) {
+    return ReplaceFileWith(
+        path, [&bytes](const char* temp) { return WriteAndFlush(temp, bytes); }, error);
+}
+
+bool ReplaceFileWith(const char* path, const std::function<bool(const char* temp)>& fill,
+                     DWORD* error) {
     // Windows refuses to replace a read-only file, but not every platform layer does; asking
     // first keeps a note that the user marked read-only unchanged everywhere.
     DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        return false;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return Fail(error);
     }
     // GetTempFileNameA creates the file, so two processes saving at once never share it. Its
     // ".tmp" name keeps it out of every "*.tkn" search, short names included.
     char temp[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "~tn", 0, temp)) return false;
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "~tn", 0, temp)) return Fail(error);
 
-    if (WriteAndFlush(temp, bytes) && MoveOver(temp, path)) return true;
+    if (fill(temp) && MoveOver(temp, path)) return true;
+    Fail(error);
     DeleteFileA(temp);
     return false;
+}
+
+bool FlushFile(const char* path) {
+    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return false;
+    bool flushed = FlushFileBuffers(file.get()) != FALSE;
+    return file.Close() && flushed;
 }

@@ -3,8 +3,11 @@
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "note/Monitors.h"
+#include "note/NoteBounds.h"
 #include "note/NoteCommands.h"
 #include "note/NoteFile.h"
+#include "note/NoteOwner.h"
 #include "note/NoteState.h"
 
 // clang-format off
@@ -15,6 +18,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_TIMER()
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -36,7 +40,12 @@ BOOL CNoteDlg::OnInitDialog() {
     // The control takes no more than a note file keeps, so no save ever cuts visible text.
     m_edit.LimitText(kMaxNoteText);
     SetTimer(kAlarmTimerId, kAlarmTimerMs);
+    // A second process started for this note file finds this window by the mark.
+    MarkOwnerWindow(m_hWnd);
     if (IsStoredRectPresent(g_rcStored)) {
+        // A rectangle from another screen layout or a hand-edited file must still come up
+        // where the user can reach it; the file keeps the old one until the next save.
+        g_rcStored = PlaceOnScreen(ClampNoteRect(g_rcStored));
         ShowWindow(SW_HIDE);
         // Placed before it is first shown, so that a stored note never flashes up at the
         // centre; the first paint applies the same rectangle again.
@@ -68,6 +77,11 @@ HCURSOR CNoteDlg::OnQueryDragIcon() {
 // Alt+F4 and the taskbar end the note but keep its files; only the menu's Close deletes.
 void CNoteDlg::OnClose() {
     CDialog::OnClose();
+}
+
+void CNoteDlg::OnDestroy() {
+    UnmarkOwnerWindow(m_hWnd);
+    CDialog::OnDestroy();
 }
 
 void CNoteDlg::OnTimer(UINT nIDEvent) {

@@ -16,6 +16,14 @@
 #include "note/OptionsDlg.h"
 #include "res/resource.h"
 
+namespace {
+
+// Posted to the control when a save failed, so that the message box doesn't open inside the
+// focus change that made the save. WM_APP: the WM_USER range holds the edit's own messages.
+const UINT kSaveFailedMessage = WM_APP + 0x40;
+
+} // namespace
+
 // clang-format off
 BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
@@ -28,6 +36,7 @@ BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
     ON_WM_LBUTTONDBLCLK()
     ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocusReflect)
     ON_WM_CAPTURECHANGED()
+    ON_MESSAGE(kSaveFailedMessage, OnSaveFailed)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -46,7 +55,8 @@ void CNoteEdit::LoadNoteSettings() {
 }
 
 void CNoteEdit::SaveNoteSettings() {
-    WriteNoteSettingsFile();
+    SaveFailure failure;
+    NoteSaveResult(WriteNoteSettingsFile(&failure), failure);
 }
 
 void CNoteEdit::SaveNote() {
@@ -58,7 +68,27 @@ void CNoteEdit::SaveNote() {
     if (m_bDragging && GetKeyState(VK_LBUTTON) < 0) return;
     CString text;
     GetWindowText(text);
-    SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()));
+    SaveFailure failure;
+    NoteSaveResult(SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()), &failure),
+                   failure);
+}
+
+void CNoteEdit::NoteSaveResult(bool saved, const SaveFailure& failure) {
+    if (saved) {
+        m_bSaveFailed = FALSE;
+        return;
+    }
+    // Once per run of failures: every focus change retries, and a message each time would
+    // stand between the user and every other window.
+    if (m_bSaveFailed) return;
+    m_bSaveFailed = TRUE;
+    m_saveFailure = failure;
+    PostMessage(kSaveFailedMessage);
+}
+
+LRESULT CNoteEdit::OnSaveFailed(WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    ReportSaveFailure(GetParent()->GetSafeHwnd(), m_saveFailure);
+    return 0;
 }
 
 CRect CNoteEdit::StoredWindowRect() const {
@@ -113,6 +143,8 @@ void CNoteEdit::RunFirstPaintSetup() {
     ApplySettings();
     // A stored note without a rectangle still shows its text, so its next save keeps it.
     if (!g_strNoteText.IsEmpty()) SetWindowText(g_strNoteText);
+    // Shows only part of its file's text: typing would make the user believe the rest gone.
+    if (g_bReadOnlyText) SetReadOnly(TRUE);
     if (IsStoredRectPresent(g_rcStored)) {
         CRect rc(g_rcStored);
         GetParent()->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),

@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/GdiObjects.h"
 #include "framework/Geometry.h"
+#include "note/SaveFailure.h"
 
 class CNoteEdit : public CEdit {
 public:
@@ -39,11 +40,14 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnKillFocusReflect();
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg LRESULT OnSaveFailed(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void RunFirstPaintSetup();
     void EndDrag();
+    // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
+    void NoteSaveResult(bool saved, const SaveFailure& failure);
     // The note window's rectangle as it should be stored: its restored place while minimized.
     CRect StoredWindowRect() const;
 
@@ -62,4 +66,6 @@ private:
     CPoint m_ptLast;  // cursor during a drag, screen coordinates
     CRect m_rcWindow; // the note window during a drag, screen coordinates
     BOOL m_bDragging = FALSE;
+    BOOL m_bSaveFailed = FALSE;  // the last save failed and the user has been told
+    SaveFailure m_saveFailure;   // what the message will name
 };

@@ -1,8 +1,13 @@
 #include "note/NoteSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "note/AtomicFile.h"
+#include "note/NoteBounds.h"
 
 NoteSettings g_settings = BuiltInSettings();
 
@@ -26,6 +31,11 @@ public:
         return static_cast<COLORREF>(strtol(Get(key, fallback), nullptr, 16)) & 0x00FFFFFF;
     }
     int Int(const char* key, const char* fallback) { return atoi(Get(key, fallback)); }
+    int Size(const char* key, int current, int low, int high) {
+        char fallback[16];
+        snprintf(fallback, sizeof fallback, "%d", current);
+        return SizeFromText(Get(key, fallback), current, low, high);
+    }
     LONG Long(const char* key, const char* fallback) { return atol(Get(key, fallback)); }
     BYTE Byte(const char* key, const char* fallback) {
         return static_cast<BYTE>(atoi(Get(key, fallback)) & 0xFF);
@@ -40,18 +50,53 @@ class ProfileWriter {
 public:
     explicit ProfileWriter(const char* path) : m_path(path) {}
 
-    void Put(const char* key, const char* format, long value) {
+    // Each returns false, with the system's error code set, when the key was not written.
+    bool Put(const char* key, const char* format, long value) {
         char text[kValueSize];
         snprintf(text, sizeof text, format, value);
-        WritePrivateProfileStringA(kSection, key, text, m_path);
+        return PutText(key, text);
     }
-    void PutText(const char* key, const char* text) {
-        WritePrivateProfileStringA(kSection, key, text, m_path);
+    bool PutText(const char* key, const char* text) {
+        return WritePrivateProfileStringA(kSection, key, text, m_path) != FALSE;
     }
 
 private:
     const char* m_path;
 };
+
+// The profile functions keep what else a file holds (other sections and keys, comments), so
+// the temporary that replaces a settings file starts as a copy of it.
+bool CopyContents(const char* from, const char* to) {
+    HANDLE in = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (in == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND;
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    BOOL ok;
+    while ((ok = ReadFile(in, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+        bytes.append(buffer, read);
+    DWORD error = GetLastError();
+    CloseHandle(in);
+    if (!ok) {
+        SetLastError(error);
+        return false;
+    }
+    if (bytes.empty()) return true;
+    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+    error = GetLastError();
+    CloseHandle(out);
+    SetLastError(error);
+    return ok != FALSE;
+}
 
 // The font keys between TopmostWindow and lfFaceName, in file order; the byte fields keep
 // the low 8 bits of their number.
@@ -94,16 +139,20 @@ NoteSettings BuiltInSettings() {
     return s;
 }
 
+int SizeFromText(const char* text, int fallback, int low, int high) {
+    char* end = nullptr;
+    long long value = strtoll(text, &end, 10);
+    // strtoll holds an overflowing number at its own ends, which the clamp then takes in.
+    if (end == text) value = fallback;
+    return static_cast<int>(std::min<long long>(std::max<long long>(value, low), high));
+}
+
 void ReadSettingsFile(const char* path, NoteSettings& s) {
     ProfileReader in(path);
-    char width[16], height[16];
-    snprintf(width, sizeof width, "%d", s.nWidth);
-    snprintf(height, sizeof height, "%d", s.nHeight);
-
     s.crText = in.Colour("TextColor", "FF0000");
     s.crBack = in.Colour("BackgroundColor", "80FFFF");
-    s.nWidth = in.Int("Width", width);
-    s.nHeight = in.Int("Height", height);
+    s.nWidth = in.Size("Width", s.nWidth, kMinNoteWidth, kMaxNoteWidth);
+    s.nHeight = in.Size("Height", s.nHeight, kMinNoteHeight, kMaxNoteHeight);
     s.bTopmost = in.Int("TopmostWindow", "1");
     for (const FontKey<LONG>& k : kLongKeys)
         s.lf.*k.field = in.Long(k.key, k.fallback);
@@ -115,20 +164,32 @@ void ReadSettingsFile(const char* path, NoteSettings& s) {
     memcpy(s.lf.lfFaceName, face, length);
 }
 
-void WriteSettingsFile(const char* path, const NoteSettings& s) {
+namespace {
+
+bool WriteKeys(const char* path, const NoteSettings& s) {
     ProfileWriter out(path);
-    out.Put("TextColor", "%lX", static_cast<long>(s.crText));
-    out.Put("BackgroundColor", "%lX", static_cast<long>(s.crBack));
-    out.Put("Width", "%ld", s.nWidth);
-    out.Put("Height", "%ld", s.nHeight);
-    out.Put("TopmostWindow", "%ld", s.bTopmost);
+    bool ok = out.Put("TextColor", "%lX", static_cast<long>(s.crText)) &&
+              out.Put("BackgroundColor", "%lX", static_cast<long>(s.crBack)) &&
+              out.Put("Width", "%ld", s.nWidth) && out.Put("Height", "%ld", s.nHeight) &&
+              out.Put("TopmostWindow", "%ld", s.bTopmost);
     for (const FontKey<LONG>& k : kLongKeys)
-        out.Put(k.key, "%ld", s.lf.*k.field);
+        ok = ok && out.Put(k.key, "%ld", s.lf.*k.field);
     for (const FontKey<BYTE>& k : kByteKeys)
-        out.Put(k.key, "%ld", s.lf.*k.field);
+        ok = ok && out.Put(k.key, "%ld", s.lf.*k.field);
     // lfFaceName may lack its terminator if a caller filled all 32 bytes.
     char face[LF_FACESIZE];
     memcpy(face, s.lf.lfFaceName, LF_FACESIZE);
     face[LF_FACESIZE - 1] = '\0';
-    out.PutText("lfFaceName", face);
+    return ok && out.PutText("lfFaceName", face);
+}
+
+} // namespace
+
+bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error) {
+    return ReplaceFileWith(
+        path,
+        [path, &s](const char* temp) {
+            return CopyContents(path, temp) && WriteKeys(temp, s) && FlushFile(temp);
+        },
+        error);
 }

@@ -20,8 +20,18 @@ extern NoteSettings g_settings;
 NoteSettings BuiltInSettings();
 
 // Reads the nineteen keys of section "Settings" from `path` into `s`. An absent file or key
-// gives the built-in value, except Width and Height, which then keep what `s` holds.
+// gives the built-in value, except Width and Height, which then keep what `s` holds. Width
+// and Height are brought into the range the Options dialog allows, so that a bad file never
+// makes a note too small to reach or larger than the screen.
 void ReadSettingsFile(const char* path, NoteSettings& s);
 
+// A Width or Height value: its leading number (as atoi reads it, but held at the ends of
+// the range instead of overflowing), or `fallback` when it starts with no number; then
+// brought into low..high.
+int SizeFromText(const char* text, int fallback, int low, int high);
+
 // Writes the nineteen keys of `s` to `path` in their fixed order, creating file and section.
-void WriteSettingsFile(const char* path, const NoteSettings& s);
+// The file is replaced whole, so that a reader or a crash never meets half of the keys;
+// whatever else it held stays. False, with the old file as it was and the system's error
+// code in `error`, when it could not be written.
+bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error = nullptr);

@@ -1,6 +1,7 @@
 #include "note/NoteStartup.h"
 
 #include <cstring>
+#include <utility>
 
 #include "note/NoteFile.h"
 #include "note/NoteSettings.h"
@@ -18,6 +19,8 @@ bool PrepareNewNote(NameSystem& names, int screenWidth) {
     strcpy(g_szSettingsFile, chosen.szSettingsFile);
     g_rcStored = RECT{};
     g_strNoteText.Empty();
+    g_strWholeText.clear();
+    g_bReadOnlyText = FALSE;
     return true;
 }
 
@@ -27,11 +30,13 @@ bool PrepareStoredNote(const char* tail) {
         return false;
     }
     StoredNote note{};
-    if (ReadNoteFile(tail, note) != NoteFileRead::Read) return false;
+    if (ReadNoteFile(tail, note) != NoteFileRead::Read || !note.numbers) return false;
 
     strcpy(g_szNoteFile, tail);
     strcpy(g_szSettingsFile, settings);
     g_rcStored = note.rc;
     g_strNoteText = CString(note.text.data(), static_cast<int>(note.text.size()));
+    g_bReadOnlyText = !note.whole.empty();
+    g_strWholeText = std::move(note.whole);
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/String.h"
 #include "note/CommandTail.h"
 
@@ -14,5 +16,10 @@ extern char g_szSettingsFile[kSettingsFileSize];
 extern RECT g_rcStored;
 // The text read from the note file, at most 4095 bytes.
 extern CString g_strNoteText;
+// A note file holding more text than the note can show: its whole text, which every save
+// writes back, and the flag that keeps the note from being typed into. Empty and FALSE for
+// every other note.
+extern std::string g_strWholeText;
+extern BOOL g_bReadOnlyText;
 // Set until the note window's first paint has applied the settings.
 extern BOOL g_bInitPending;

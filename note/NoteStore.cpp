@@ -25,15 +25,28 @@ void ReadNoteSettingsFile() {
                      g_settings);
 }
 
-void WriteNoteSettingsFile() {
-    if (!g_szSettingsFile[0]) return;
-    WriteSettingsFile(InWorkingDirectory(g_szSettingsFile).c_str(), g_settings);
+bool WriteNoteSettingsFile(SaveFailure* failure) {
+    if (!g_szSettingsFile[0]) return true;
+    DWORD error = 0;
+    if (WriteSettingsFile(InWorkingDirectory(g_szSettingsFile).c_str(), g_settings, &error)) {
+        return true;
+    }
+    if (failure) *failure = SaveFailure{g_szSettingsFile, error};
+    return false;
 }
 
-bool SaveNoteFiles(const RECT& windowRect, const std::string& text) {
+bool SaveNoteFiles(const RECT& windowRect, const std::string& text, SaveFailure* failure) {
     if (!g_szNoteFile[0]) return true;
-    WriteNoteSettingsFile();
-    return ReplaceFileContents(g_szNoteFile, FormatNoteFile(windowRect, text));
+    bool settingsSaved = WriteNoteSettingsFile(failure);
+    // A note never cuts its own file: text it could not show is written back as it was read.
+    std::string bytes = g_bReadOnlyText ? FormatNumberLines(windowRect) + g_strWholeText
+                                        : FormatNoteFile(windowRect, text);
+    DWORD error = 0;
+    if (!ReplaceFileContents(g_szNoteFile, bytes, &error)) {
+        if (failure) *failure = SaveFailure{g_szNoteFile, error};
+        return false;
+    }
+    return settingsSaved;
 }
 
 void DeleteNoteFiles() {

@@ -8,6 +8,7 @@
 #include "framework/CommonDialogs.h"
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
+#include "note/NoteBounds.h"
 #include "note/OptionsSwatch.h"
 
 // clang-format off
@@ -21,8 +22,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int kMinWidth = 60, kMaxWidth = 600;
-const int kMinHeight = 45, kMaxHeight = 450;
+// The same range that reading a settings file brings sizes into.
+const int kMinWidth = kMinNoteWidth, kMaxWidth = kMaxNoteWidth;
+const int kMinHeight = kMinNoteHeight, kMaxHeight = kMaxNoteHeight;
 
 // UDM_SETPOS takes 16 bits, so a settings file's larger number would wrap before the
 // control could put it at its limit.

@@ -15,6 +15,9 @@ print_env_skip() {
 
 print_env_start() {
   PRINT_ENV_STATE=$1
+  # One queue per state folder: the output folder is a setting of the queue, and two test
+  # runs side by side must not send each other's pages elsewhere.
+  PRINT_ENV_QUEUE=TacknotePDF-$(printf %s "$1" | cksum | cut -d' ' -f1)
   PRINT_ENV_CUPSD_PID='' PRINT_ENV_ADDED=0 PRINT_ENV_OLD_DEFAULT=''
   unset TACKNOTE_PRINT_SKIP
   local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd

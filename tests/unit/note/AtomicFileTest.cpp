@@ -64,4 +64,30 @@ TEST(AtomicFile, MissingFolderWritesNothing) {
     EXPECT_TRUE(dir.Files().empty());
 }
 
+TEST(AtomicFile, FailureTellsTheSystemsReason) {
+    ScopedWorkingDir dir;
+    WriteBytes(kFile, "old note");
+    SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY);
+    DWORD error = 0;
+    EXPECT_FALSE(ReplaceFileContents(kFile, "new", &error));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), error);
+
+    error = 0;
+    EXPECT_FALSE(ReplaceFileContents("absent\\tkn7.tkn", "new", &error));
+    EXPECT_NE(0u, error);
+
+    // A writer that fails keeps its own code, and its temporary is removed.
+    error = 0;
+    EXPECT_FALSE(ReplaceFileWith(
+        "tkn8.tkn",
+        [](const char*) {
+            SetLastError(ERROR_DISK_FULL);
+            return false;
+        },
+        &error));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_DISK_FULL), error);
+    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+}
+
 } // namespace
+

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "WorkingDir.h"
 #include "note/NoteFile.h"
 
@@ -106,4 +108,103 @@ TEST(NoteFile, RectangleCountsOnlyWithWidthAndHeight) {
     }
 }
 
+TEST(NoteFile, NumberLinesAreWholeNumbersOnly) {
+    struct Case {
+        const char* line;
+        bool number;
+        LONG value;
+    } cases[] = {
+        {"0", true, 0},
+        {"120", true, 120},
+        {"-5000", true, -5000},
+        {"+42", true, 42},
+        {"  17\t", true, 17},
+        {"\t-3 ", true, -3},
+        {"2147483647", true, LONG_MAX},
+        {"2147483648", true, LONG_MAX}, // held at the end of the range
+        {"-99999999999999999999999", true, LONG_MIN},
+        {"", false, 0},
+        {"   ", false, 0},
+        {"-", false, 0},
+        {"+-1", false, 0},
+        {"- 1", false, 0},
+        {"1 2", false, 0},
+        {"12cd", false, 0},
+        {"0x10", false, 0},
+        {"1.5", false, 0},
+    };
+    for (const Case& c : cases) {
+        LONG value = 0;
+        EXPECT_EQ(c.number, ParseNumberLine(c.line, value)) << '"' << c.line << '"';
+        if (c.number) {
+            EXPECT_EQ(c.value, value) << '"' << c.line << '"';
+        }
+    }
+    LONG value = 0;
+    EXPECT_FALSE(ParseNumberLine(std::string("1\0", 2), value)) << "a NUL is no digit";
+}
+
+TEST(NoteFile, FileIsANoteOnlyWhenItsFirstLinesAreNumbers) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool note;
+    } cases[] = {
+        {"whole note", "10\r\n20\r\n330\r\n260\r\ntext", true},
+        {"empty file", "", true},
+        {"fewer lines", "7\r\n8\r\n", true},
+        {"bare LF and blanks", " 1 \n-2\n+3\n4\nt", true},
+        {"text that looks like anything", "1\r\n2\r\n3\r\n4\r\nnot\r\na\r\nnumber", true},
+        {"random bytes", std::string("\x8f\x03\xd1z\r\n\x00\x01", 7), false},
+        {"a text file", "Shopping list\r\nmilk\r\n", false},
+        {"empty line", "1\r\n\r\n3\r\n4\r\n", false},
+        {"word in fourth line", "1\r\n2\r\n3\r\nfour\r\n", false},
+        {"INI file", "[Settings]\r\nWidth=320\r\n", false},
+        {"over-long number line", std::string(kMaxNumberLine, ' ') + "1\r\n2\r\n3\r\n4\r\n", false},
+    };
+    ScopedWorkingDir dir;
+    for (const Case& c : cases) {
+        RECT rc;
+        size_t textStart = 0;
+        EXPECT_EQ(c.note, ParseNumberLines(c.bytes, rc, textStart)) << c.name;
+        WriteBytes(kFile, c.bytes);
+        EXPECT_EQ(c.note, MayBeNoteFile(kFile)) << c.name;
+        StoredNote note{};
+        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note)) << c.name;
+        EXPECT_EQ(c.note, note.numbers) << c.name;
+    }
+    // Files that can't be read now are left to the note process to judge.
+    EXPECT_TRUE(MayBeNoteFile("absent.tkn"));
+}
+
+// Pins a note cutting its own file: opening a 100 KB note file and moving the focus
+// rewrote it to 4 KB.
+TEST(NoteFile, TextANoteCannotShowIsKeptWhole) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string shown;
+        bool whole;
+    } cases[] = {
+        {"4095 bytes fit", std::string(4095, 'a'), std::string(4095, 'a'), false},
+        {"4096 bytes", std::string(4096, 'b'), std::string(4095, 'b'), true},
+        {"100 KB", std::string(100 * 1024, 'c'), std::string(4095, 'c'), true},
+        {"NUL inside", std::string("ab\0cd", 5), "ab", true},
+        {"NUL first", std::string("\0x", 2), "", true},
+    };
+    ScopedWorkingDir dir;
+    for (const Case& c : cases) {
+        WriteBytes(kFile, "1\r\n2\r\n3\r\n4\r\n" + c.text);
+        StoredNote note{};
+        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note)) << c.name;
+        EXPECT_EQ(c.shown, note.text) << c.name;
+        EXPECT_EQ(c.whole ? c.text : std::string(), note.whole) << c.name;
+    }
+}
+
+TEST(NoteFile, NumberLinesFormatAlone) {
+    EXPECT_EQ("-5000\r\n-5000\r\n-4680\r\n-4760\r\n", FormatNumberLines({-5000, -5000, -4680, -4760}));
+}
+
 } // namespace
+

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "WorkingDir.h"
 #include "note/NoteSettings.h"
@@ -60,7 +63,7 @@ TEST(NoteSettings, RoundTripKeepsEveryField) {
     s.crText = RGB(1, 2, 3);
     s.crBack = 0; // black must survive as "0"
     s.nWidth = 333;
-    s.nHeight = -5;
+    s.nHeight = 77;
     s.bTopmost = 0;
     s.lf = LOGFONTA{-13, 7, 900, 450, 400, 1, 1, 1, 238, 3, 2, 4, 0x31, "Courier New"};
     WriteSettingsFile(kFile, s);
@@ -102,8 +105,8 @@ TEST(NoteSettings, NumbersConvertWithoutValidation) {
         const char* stored;
         int expected;
     } cases[] = {
-        {"Width", "abc", 0},        {"Width", "12px", 12},
-        {"Height", "-7", -7},       {"TopmostWindow", "x", 0},
+        {"Width", "abc", 320},      {"Width", "120px", 120}, // sizes: see SizesComeIntoRange
+        {"Height", "-7", 45},       {"TopmostWindow", "x", 0},
         {"lfWeight", "400.5", 400}, {"lfItalic", "257", 1}, // the byte field keeps the low 8 bits
         {"lfCharSet", "-1", 255},
     };
@@ -160,4 +163,125 @@ TEST(NoteSettings, AbsentFileGivesBuiltInValuesButKeepsSize) {
     EXPECT_TRUE(dir.Files().empty());
 }
 
+// Pins notes that could not be seen or reached: a width of 0 or a huge height from a bad
+// settings file made a window too small to find or larger than the screen.
+TEST(NoteSettings, SizesComeIntoRange) {
+    struct Case {
+        const char* width;
+        const char* height;
+        int expectedWidth;
+        int expectedHeight;
+    } cases[] = {
+        {"0", "0", 60, 45},
+        {"-300", "-1", 60, 45},
+        {"abc", "", 250, 188}, // no number: the size the note already had
+        {"  400", "+300", 400, 300},
+        {"60", "45", 60, 45},
+        {"600", "450", 600, 450},
+        {"601", "451", 600, 450},
+        {"99999999999999999999", "2147483648", 600, 450},
+        {"-99999999999999999999", "-2147483649", 60, 45},
+        {"320.9", "1e9", 320, 45},
+    };
+    ScopedWorkingDir dir;
+    for (const Case& c : cases) {
+        WriteKey("Width", c.width);
+        WriteKey("Height", c.height);
+        NoteSettings start = BuiltInSettings();
+        start.nWidth = 250;
+        start.nHeight = 188;
+        NoteSettings s = ReadFrom(kFile, start);
+        EXPECT_EQ(c.expectedWidth, s.nWidth) << "Width=" << c.width;
+        EXPECT_EQ(c.expectedHeight, s.nHeight) << "Height=" << c.height;
+    }
+}
+
+TEST(NoteSettings, SizeFromTextTakesLeadingNumberElseFallback) {
+    EXPECT_EQ(100, SizeFromText("100", 7, 60, 600));
+    EXPECT_EQ(100, SizeFromText(" 100 px", 7, 60, 600));
+    EXPECT_EQ(70, SizeFromText("x100", 70, 60, 600));
+    EXPECT_EQ(60, SizeFromText("-", 7, 60, 600)); // the fallback is brought into range too
+    EXPECT_EQ(600, SizeFromText("", 9000, 60, 600));
+}
+
+// What the profile functions write key by key, as every settings file was written before.
+std::string WrittenKeyByKey(const char* path, const std::string& before, const NoteSettings& s) {
+    if (!before.empty()) WriteBytes(path, before);
+    char v[80];
+    auto put = [&](const char* key, const char* value) {
+        WritePrivateProfileStringA("Settings", key, value, path);
+    };
+    snprintf(v, sizeof v, "%lX", static_cast<long>(s.crText));
+    put("TextColor", v);
+    snprintf(v, sizeof v, "%lX", static_cast<long>(s.crBack));
+    put("BackgroundColor", v);
+    put("Width", std::to_string(s.nWidth).c_str());
+    put("Height", std::to_string(s.nHeight).c_str());
+    put("TopmostWindow", std::to_string(s.bTopmost).c_str());
+    put("lfHeight", std::to_string(s.lf.lfHeight).c_str());
+    put("lfWidth", std::to_string(s.lf.lfWidth).c_str());
+    put("lfEscapement", std::to_string(s.lf.lfEscapement).c_str());
+    put("lfOrientation", std::to_string(s.lf.lfOrientation).c_str());
+    put("lfWeight", std::to_string(s.lf.lfWeight).c_str());
+    const std::pair<const char*, BYTE> bytes[] = {
+        {"lfItalic", s.lf.lfItalic},
+        {"lfUnderline", s.lf.lfUnderline},
+        {"lfStrikeOut", s.lf.lfStrikeOut},
+        {"lfCharSet", s.lf.lfCharSet},
+        {"lfOutPrecision", s.lf.lfOutPrecision},
+        {"lfClipPrecision", s.lf.lfClipPrecision},
+        {"lfQuality", s.lf.lfQuality},
+        {"lfPitchAndFamily", s.lf.lfPitchAndFamily},
+    };
+    for (const auto& key : bytes)
+        put(key.first, std::to_string(key.second).c_str());
+    put("lfFaceName", s.lf.lfFaceName);
+    std::string written = ReadBytes(path);
+    DeleteFileA(path);
+    return written;
+}
+
+// Replacing the file whole must not change a byte of what it holds, for a new file and for
+// one that holds more than the keys (comments, other sections, keys in another order).
+TEST(NoteSettings, ReplacedFileHoldsTheSameBytesAsKeyByKeyWrites) {
+    ScopedWorkingDir dir;
+    NoteSettings s = BuiltInSettings();
+    s.crText = RGB(1, 2, 3);
+    s.nWidth = 410;
+    strcpy(s.lf.lfFaceName, "Courier New");
+    const std::string befores[] = {
+        "",
+        "[Settings]\r\nlfFaceName=Times\r\nWidth=99\r\n",
+        "; mine\r\n[Other]\r\nkey=value\r\n\r\n[Settings]\r\nTextColor=FF\r\nExtra=1\r\n",
+        "[Settings]\nWidth=200\n",
+    };
+    for (const std::string& before : befores) {
+        std::string expected = WrittenKeyByKey(".\\reference.ini", before, s);
+        if (!before.empty()) WriteBytes(kFile, before);
+        ASSERT_TRUE(WriteSettingsFile(kFile, s)) << before;
+        EXPECT_EQ(expected, ReadBytes(kFile)) << before;
+        EXPECT_EQ(std::vector<std::string>{"note.ini"}, dir.Files()) << before;
+        DeleteFileA(kFile);
+    }
+}
+
+TEST(NoteSettings, FailedWriteKeepsTheOldFileAndTellsWhy) {
+    ScopedWorkingDir dir;
+    WriteSettingsFile(kFile, BuiltInSettings());
+    std::string before = ReadBytes(kFile);
+    ASSERT_TRUE(SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY));
+    NoteSettings s = BuiltInSettings();
+    s.nWidth = 500;
+    DWORD error = 0;
+    EXPECT_FALSE(WriteSettingsFile(kFile, s, &error));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), error);
+    EXPECT_EQ(before, ReadBytes(kFile));
+    EXPECT_EQ(std::vector<std::string>{"note.ini"}, dir.Files());
+
+    error = 0;
+    EXPECT_FALSE(WriteSettingsFile(".\\gone\\note.ini", s, &error));
+    EXPECT_NE(0u, error);
+}
+
 } // namespace
+

@@ -7,6 +7,7 @@
 #include "note/NoteStartup.h"
 #include "note/NoteState.h"
 #include "note/NoteStore.h"
+#include "note/SaveFailure.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ protected:
         g_szNoteFile[0] = g_szSettingsFile[0] = '\0';
         g_rcStored = RECT{1, 1, 1, 1};
         g_strNoteText = "stale";
+        g_strWholeText.clear();
+        g_bReadOnlyText = FALSE;
         g_settings = BuiltInSettings();
     }
     ScopedWorkingDir m_dir;
@@ -106,4 +109,67 @@ TEST_F(NoteStartup, SettingsComeFromOwnFileElseDefaults) {
     EXPECT_EQ(RGB(0, 255, 0), g_settings.crText);
 }
 
+// Pins a file that is no note being rewritten as one: a file of random bytes named like a
+// note came back as a 225-byte note.
+TEST_F(NoteStartup, FileThatIsNoNoteIsRefused) {
+    const std::string foreign("\x8f\x03\xd1z\r\nrandom\x00\x01", 13);
+    WriteBytes("tkn12.tkn", foreign);
+    EXPECT_FALSE(PrepareStoredNote("tkn12.tkn"));
+    EXPECT_STREQ("", g_szNoteFile);
+    EXPECT_EQ(foreign, ReadBytes("tkn12.tkn"));
+    EXPECT_EQ(std::vector<std::string>{"tkn12.tkn"}, m_dir.Files());
+
+    WriteBytes("tkn12.tkn", ""); // an empty file is a new, empty note
+    ASSERT_TRUE(PrepareStoredNote("tkn12.tkn"));
+    EXPECT_TRUE(g_strNoteText.IsEmpty());
+    EXPECT_FALSE(g_bReadOnlyText);
+}
+
+TEST_F(NoteStartup, OverlongNoteIsReadOnlyAndSavesItsWholeText) {
+    std::string text(100 * 1024, 'x');
+    text[5000] = '\0';
+    WriteBytes("tkn12.tkn", "10\r\n20\r\n330\r\n260\r\n" + text);
+    ASSERT_TRUE(PrepareStoredNote("tkn12.tkn"));
+    EXPECT_TRUE(g_bReadOnlyText);
+    EXPECT_EQ(4095, g_strNoteText.GetLength());
+
+    // Whatever the control holds, the file gets the new place and the whole old text.
+    ASSERT_TRUE(SaveNoteFiles(RECT{50, 60, 370, 300}, std::string(4095, 'x')));
+    EXPECT_EQ("50\r\n60\r\n370\r\n300\r\n" + text, ReadBytes("tkn12.tkn"));
+
+    WriteBytes("tkn12.tkn", "10\r\n20\r\n330\r\n260\r\nshort");
+    ASSERT_TRUE(PrepareStoredNote("tkn12.tkn"));
+    EXPECT_FALSE(g_bReadOnlyText) << "a later note of the process is editable again";
+    EXPECT_TRUE(g_strWholeText.empty());
+}
+
+TEST_F(NoteStartup, FailedSaveNamesTheFileAndTheReason) {
+    strcpy(g_szNoteFile, "tkn3.tkn");
+    strcpy(g_szSettingsFile, "tkn3.ini");
+    WriteBytes("tkn3.tkn", "1\r\n2\r\n3\r\n4\r\nold");
+    ASSERT_TRUE(SetFileAttributesA("tkn3.tkn", FILE_ATTRIBUTE_READONLY));
+    SaveFailure failure;
+    EXPECT_FALSE(SaveNoteFiles(RECT{5, 6, 105, 56}, "new", &failure));
+    EXPECT_EQ("tkn3.tkn", failure.file);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), failure.error);
+    EXPECT_EQ("1\r\n2\r\n3\r\n4\r\nold", ReadBytes("tkn3.tkn"));
+
+    SetFileAttributesA("tkn3.tkn", FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(SetFileAttributesA("tkn3.ini", FILE_ATTRIBUTE_READONLY));
+    failure = SaveFailure{};
+    EXPECT_FALSE(SaveNoteFiles(RECT{5, 6, 105, 56}, "new", &failure));
+    EXPECT_EQ("tkn3.ini", failure.file);
+    EXPECT_EQ("5\r\n6\r\n105\r\n56\r\nnew", ReadBytes("tkn3.tkn")) << "the note file still saves";
+}
+
+TEST(SaveFailureText, NamesFileAndReason) {
+    std::string message = SaveFailureMessage("C:\\notes\\tkn3.tkn", SystemErrorText(ERROR_DISK_FULL));
+    EXPECT_NE(std::string::npos, message.find("C:\\notes\\tkn3.tkn")) << message;
+    EXPECT_EQ(std::string::npos, message.find("\r\n\r\n\r\n")) << message;
+    EXPECT_FALSE(SystemErrorText(ERROR_ACCESS_DENIED).empty());
+    EXPECT_NE('\n', SystemErrorText(ERROR_ACCESS_DENIED).back());
+    EXPECT_EQ("Error 987654.", SystemErrorText(987654));
+}
+
 } // namespace
+
