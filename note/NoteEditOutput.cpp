@@ -5,6 +5,7 @@
 #include "note/AtomicFile.h"
 #include "note/NoteEdit.h"
 #include "note/PrintJob.h"
+#include "note/SaveFailure.h"
 
 namespace {
 const char kCaption[] = "Tacknote";
@@ -24,8 +25,14 @@ void CNoteEdit::OnSaveText()
                     this);
     if (dlg.DoModal() == IDOK) {
         // The bytes as they are: the control's line breaks are CR LF already. A file that
-        // can't be written keeps what it held.
-        ReplaceFileContents(dlg.GetPathName(), std::string(text, text.GetLength()));
+        // can't be written keeps what it held, and the user must hear that it was not saved.
+        const CString path = dlg.GetPathName();
+        DWORD error = 0;
+        if (!ReplaceFileContents(path, std::string(text, text.GetLength()), &error)) {
+            const std::string message = "Tacknote could not save\n" + std::string(path) +
+                                        "\n\n" + SystemErrorText(error);
+            MessageBox(message.c_str(), kCaption, MB_ICONEXCLAMATION);
+        }
     }
     SetSelection(selection, FALSE);
 }

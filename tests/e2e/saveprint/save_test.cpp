@@ -111,6 +111,43 @@ TEST_F(Save, OverwritesAnExistingFileWhenTheUserAgrees)
     EXPECT_TRUE(e2e::FileBecomes(dir, "old.txt", "new"));
 }
 
+// Pins: a file that could not be written was reported as nothing at all.
+TEST_F(Save, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas)
+{
+    const std::string old = "the old content stays";
+    dir.Write("locked.txt", old);
+    ASSERT_TRUE(SetFileAttributesA(dir.FilePath("locked.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    e2e::Process note;
+    HWND window = StartNote(note, "new");
+    ASSERT_NE(nullptr, window);
+    HWND dlg = OpenSaveDialog(window);
+    ASSERT_NE(nullptr, dlg);
+    ASSERT_TRUE(EnterName(dlg, dir.FilePath("locked.txt")));
+    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+    // The dialog may ask first whether to replace the file; the answer is yes.
+    HWND report = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+            for (HWND w : e2e::TopLevelWindows(note.Id(), "#32770", nullptr)) {
+                if (w == dlg || w == window || !GetDlgItem(w, 0xFFFF)) continue;
+                if (e2e::WindowText(GetDlgItem(w, 0xFFFF)).find("could not save") !=
+                    std::string::npos)
+                    report = w;
+                else if (GetDlgItem(w, IDYES))
+                    PostMessageA(w, WM_COMMAND, IDYES, 0);
+            }
+            return report != nullptr;
+        },
+        8000))
+        << "no message that the file was not saved";
+    notes::Snapshot("save-failed");
+    EXPECT_NE(std::string::npos,
+              e2e::WindowText(GetDlgItem(report, 0xFFFF)).find("locked.txt"));
+    PostMessageA(report, WM_COMMAND, IDOK, 0);
+    SetFileAttributesA(dir.FilePath("locked.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(old, dir.Read("locked.txt"));
+}
+
 TEST_F(Save, CancelWritesNothingAndKeepsTheSelection)
 {
     e2e::Process note;
