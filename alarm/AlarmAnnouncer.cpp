@@ -12,7 +12,35 @@ void MoveNote(HWND hNote, CPoint pt)
                    SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
+// The origin of a running shake, kept on the note itself so that its own save can find it.
+const char kOrigin[] = "Tacknote.ShakeOrigin"; // present while shaking: x and y may be 0
+const char kOriginX[] = "Tacknote.ShakeOriginX";
+const char kOriginY[] = "Tacknote.ShakeOriginY";
+
+void MarkOrigin(HWND hNote, CPoint pt)
+{
+    ::SetPropA(hNote, kOriginX, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(pt.x)));
+    ::SetPropA(hNote, kOriginY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(pt.y)));
+    ::SetPropA(hNote, kOrigin, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(1)));
+}
+
+void UnmarkOrigin(HWND hNote)
+{
+    ::RemovePropA(hNote, kOriginX);
+    ::RemovePropA(hNote, kOriginY);
+    ::RemovePropA(hNote, kOrigin);
+}
+
 } // namespace
+
+bool CAlarmAnnouncer::ShakeOrigin(HWND hNote, CPoint* pt)
+{
+    if (!::GetPropA(hNote, kOrigin)) return false;
+    HANDLE x = ::GetPropA(hNote, kOriginX), y = ::GetPropA(hNote, kOriginY);
+    pt->x = static_cast<LONG>(reinterpret_cast<INT_PTR>(x));
+    pt->y = static_cast<LONG>(reinterpret_cast<INT_PTR>(y));
+    return true;
+}
 
 BEGIN_MESSAGE_MAP(CAlarmAnnouncer, CWnd)
     ON_WM_TIMER()
@@ -40,6 +68,7 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     m_hNote = hNote;
     m_shake = ShakeSequence(rc.TopLeft());
     m_bShaking = bShake != FALSE;
+    if (m_bShaking) MarkOrigin(hNote, rc.TopLeft());
     m_nBeepsLeft = bBeep ? kBeeps : 0;
 
     if (!m_hWnd) CreateEx(0, AfxRegisterWndClass(0), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
@@ -79,6 +108,7 @@ void CAlarmAnnouncer::Abandon()
 void CAlarmAnnouncer::Stop()
 {
     m_timer.Kill();
+    if (::IsWindow(m_hNote)) UnmarkOrigin(m_hNote);
     m_hNote = nullptr;
     m_bShaking = false;
     m_nBeepsLeft = 0;

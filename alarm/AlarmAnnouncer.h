@@ -23,6 +23,9 @@ public:
     // order. One still running is cut short first, its note put back at its place.
     void Announce(HWND hNote, BOOL bShake, BOOL bBeep);
     bool IsRunning() const { return m_hNote != nullptr; }
+    // Where hNote stands when it is not being shaken: a save during the shake must store
+    // the note's place, not one of the shake's corners. False when it is not shaking.
+    static bool ShakeOrigin(HWND hNote, CPoint* pt);
     // Runs the rest of a running announcement at once.
     void Finish();
     // Ends a running announcement now, the note back at its place.

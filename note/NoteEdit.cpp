@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "alarm/AlarmAnnouncer.h"
 #include "controls/AboutDlg.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
@@ -95,6 +96,9 @@ CRect CNoteEdit::StoredWindowRect() const {
     CWnd* note = GetParent();
     CRect rc;
     note->GetWindowRect(&rc);
+    CPoint origin;
+    if (CAlarmAnnouncer::ShakeOrigin(note->m_hWnd, &origin))
+        rc.OffsetRect(origin.x - rc.left, origin.y - rc.top);
     // A minimized window's rectangle is its icon's (far off screen); the note must come back
     // where the user last saw it.
     WINDOWPLACEMENT placement{};

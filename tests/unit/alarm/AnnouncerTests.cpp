@@ -90,6 +90,22 @@ TEST(Announcer, ShakeRunsInStepsAndEndsWhereTheWindowStood)
     EXPECT_EQ(before.Height(), after.Height());
 }
 
+// Pins: a save during the shake stored one of its corners as the note's place.
+TEST(Announcer, WhileShakingTheNoteStillKnowsItsPlace)
+{
+    Target target(230, 170);
+    ShowWindow(target.m_hWnd, SW_SHOWNOACTIVATE);
+    const CRect before = target.Rect();
+    CAlarmAnnouncer announcer;
+    announcer.Announce(target.m_hWnd, TRUE, FALSE);
+    CPoint origin;
+    ASSERT_TRUE(CAlarmAnnouncer::ShakeOrigin(target.m_hWnd, &origin));
+    EXPECT_EQ(before.left, origin.x);
+    EXPECT_EQ(before.top, origin.y);
+    ASSERT_TRUE(PumpUntil([&] { return !announcer.IsRunning(); }));
+    EXPECT_FALSE(CAlarmAnnouncer::ShakeOrigin(target.m_hWnd, &origin));
+}
+
 TEST(Announcer, AMinimizedWindowIsRestoredAtOnce)
 {
     Target target(260, 200);
