@@ -8,6 +8,7 @@
 // style bits (default 0x0100, the "Today" button); the window opens at --at (default 100,100).
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
+#include "tools/ToolArgs.h"
 #include "tools/calendar/CalendarHost.h"
 
 #include <cstdio>
@@ -15,14 +16,6 @@
 #include <cstring>
 
 namespace {
-
-bool ReadDate(const char* text, COleDateTime& date)
-{
-    int y = 0, m = 0, d = 0;
-    if (std::sscanf(text, "%d-%d-%d", &y, &m, &d) != 3)
-        return false;
-    return date.SetDate(y, m, d) == COleDateTime::valid;
-}
 
 class CCalendarToolApp : public CWinApp {
 public:
@@ -38,11 +31,9 @@ public:
         char* context = nullptr;
         for (char* arg = strtok_r(args.GetBuffer(args.GetLength()), " ", &context); arg;
              arg = strtok_r(nullptr, " ", &context)) {
+            if (TakeCommonToolArg(arg, ptAt)) continue;
             COleDateTime date;
-            if (std::strncmp(arg, "--today=", 8) == 0 && ReadDate(arg + 8, date)) {
-                date.SetDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), 12, 0, 0);
-                CProcessClock::Fix(date);
-            } else if (std::strncmp(arg, "--select=", 9) == 0 && ReadDate(arg + 9, date)) {
+            if (std::strncmp(arg, "--select=", 9) == 0 && ReadToolDate(arg + 9, date)) {
                 options.selection = date;
             } else if (std::strncmp(arg, "--month=", 8) == 0) {
                 std::sscanf(arg + 8, "%d-%d", &options.nYear, &options.nMonth);
@@ -50,10 +41,6 @@ public:
                 std::sscanf(arg + 9, "%dx%d", &options.nRows, &options.nCols);
             } else if (std::strncmp(arg, "--style=", 8) == 0) {
                 options.dwStyle = std::strtoul(arg + 8, nullptr, 0) & 0xFFFF;
-            } else if (std::strncmp(arg, "--at=", 5) == 0) {
-                int x = 0, y = 0;
-                if (std::sscanf(arg + 5, "%d,%d", &x, &y) == 2)
-                    ptAt = CPoint(x, y);
             }
         }
 

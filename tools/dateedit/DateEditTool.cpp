@@ -7,19 +7,13 @@
 // puts a date into the field; --format replaces the display format "%m/%d/%Y".
 #include "framework/Clock.h"
 #include "framework/WinApp.h"
+#include "tools/ToolArgs.h"
 #include "tools/dateedit/DateEditHost.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-bool ReadDate(const char* text, COleDateTime& date)
-{
-    int y = 0, m = 0, d = 0;
-    if (std::sscanf(text, "%d-%d-%d", &y, &m, &d) != 3) return false;
-    return date.SetDate(y, m, d) == COleDateTime::valid;
-}
 
 class CDateEditToolApp : public CWinApp {
 public:
@@ -35,17 +29,12 @@ public:
         char* context = nullptr;
         for (char* arg = strtok_r(args.GetBuffer(args.GetLength()), " ", &context); arg;
              arg = strtok_r(nullptr, " ", &context)) {
+            if (TakeCommonToolArg(arg, ptAt)) continue;
             COleDateTime date;
-            if (std::strncmp(arg, "--today=", 8) == 0 && ReadDate(arg + 8, date)) {
-                date.SetDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), 12, 0, 0);
-                CProcessClock::Fix(date);
-            } else if (std::strncmp(arg, "--date=", 7) == 0 && ReadDate(arg + 7, date)) {
+            if (std::strncmp(arg, "--date=", 7) == 0 && ReadToolDate(arg + 7, date)) {
                 options.date = date;
             } else if (std::strncmp(arg, "--format=", 9) == 0) {
                 options.strFormat = arg + 9;
-            } else if (std::strncmp(arg, "--at=", 5) == 0) {
-                int x = 0, y = 0;
-                if (std::sscanf(arg + 5, "%d,%d", &x, &y) == 2) ptAt = CPoint(x, y);
             }
         }
 
