@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/StoredNotes.h"
+#include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
 #include "controls/Splash.h"
 #include "framework/WinApp.h"
@@ -12,6 +13,7 @@
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
 #include "note/SaveFailure.h"
+#include "note/SaveLeftovers.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
@@ -23,6 +25,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
     ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
+    ON_COMMAND_RANGE(ID_TRAY_REOPEN_FIRST, ID_TRAY_REOPEN_FIRST + kClosedMenuSize - 1, OnReopen)
+    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -48,6 +52,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     ShowSplash(kSplashMs);
+    PruneClosed(FileTimeNow());
+    RemoveSaveLeftovers(FileTimeNow());
     RestoreNotes();
     return 0;
 }
@@ -90,4 +96,14 @@ void CMainFrame::OnAbout() {
 void CMainFrame::OnTrayClose() {
     // Ends the tray instance only: the notes run in processes of their own.
     DestroyWindow();
+}
+
+// The popup is loaded afresh each time it opens, so the submenu is filled each time too.
+LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
+    m_reopen.Fill(reinterpret_cast<HMENU>(wParam));
+    return 0;
+}
+
+void CMainFrame::OnReopen(UINT nID) {
+    m_reopen.Reopen(nID);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ReopenMenu.h"
 #include "app/SystemTray.h"
 #include "framework/FrameWnd.h"
 
@@ -24,8 +25,11 @@ protected:
     afx_msg void OnOptions();
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
+    afx_msg void OnReopen(UINT nID);
+    afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     CSystemTray m_tray;
+    CReopenMenu m_reopen;
 };

@@ -116,6 +116,20 @@ bool TakeNoteOwnership(const char* noteFile)
     return false;
 }
 
+bool ClaimNoteName(const char* noteFile)
+{
+    return g_owner.Take(NoteOwnerNameFor(noteFile));
+}
+
+bool IsNoteOwned(const char* noteFile)
+{
+    // Our own claim counts as well: a name this process holds is not free either.
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, NoteOwnerNameFor(noteFile).c_str());
+    if (!mutex) return false;
+    CloseHandle(mutex);
+    return true;
+}
+
 const std::string& OwnedNoteName()
 {
     return g_owner.Name();
