@@ -74,6 +74,31 @@ TEST_F(ClosedNotes, CloseThenReopenBringsTheNoteBack) {
     EXPECT_TRUE(dir.Exists("Closed\\tkn9.tkn"));
 }
 
+// Text typed a moment before Close goes with the note; a blank new note leaves nothing.
+TEST_F(ClosedNotes, NewNoteClosesWithWhatWasJustTypedAndABlankOneLeavesNothing) {
+    e2e::Process blank = Start("private");
+    HWND window = notes::WaitForNote(blank);
+    ASSERT_NE(nullptr, window);
+    RECT rc = e2e::WindowRect(window);
+    ASSERT_TRUE(notes::PickMenuCommand(window, rc.left + 40, rc.top + 40, notes::kClose));
+    ASSERT_TRUE(blank.WaitExit(5000));
+    EXPECT_TRUE(dir.List().empty());
+    EXPECT_FALSE(dir.Exists("Closed"));
+
+    e2e::Process typed = Start("private");
+    window = notes::WaitForNote(typed);
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(notes::TypeInto(window, "just now", "just now"));
+    rc = e2e::WindowRect(window);
+    ASSERT_TRUE(notes::PickMenuCommand(window, rc.left + 40, rc.top + 40, notes::kClose));
+    ASSERT_TRUE(typed.WaitExit(5000));
+    EXPECT_TRUE(dir.List().empty());
+    std::vector<std::string> closed = dir.List("Closed\\*.tkn");
+    ASSERT_EQ(1u, closed.size());
+    std::string bytes = dir.Read("Closed\\" + closed[0]);
+    EXPECT_EQ("just now", bytes.substr(bytes.size() - 8));
+}
+
 TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed) {
     e2e::Process trayProcess = tray::StartTray(dir);
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
