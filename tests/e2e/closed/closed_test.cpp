@@ -13,7 +13,8 @@ const int kReopenItem = 3;
 class ClosedNotes : public e2e::TacknoteTest {
 protected:
     // Opens the tray menu's submenu; nullptr when it did not open.
-    HWND OpenReopenMenu(const e2e::Process& trayProcess) {
+    HWND OpenReopenMenu(const e2e::Process& trayProcess)
+    {
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
@@ -28,7 +29,8 @@ protected:
     }
 };
 
-TEST_F(ClosedNotes, CloseThenReopenBringsTheNoteBack) {
+TEST_F(ClosedNotes, CloseThenReopenBringsTheNoteBack)
+{
     const RECT place = {260, 220, 600, 470};
     // Its own look: green text on white, 340 x 250.
     std::string look = notes::BuiltInSettingsBytes(340, 250);
@@ -62,12 +64,14 @@ TEST_F(ClosedNotes, CloseThenReopenBringsTheNoteBack) {
 
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
     HWND back = tray::NoteWindows(trayProcess.Id()).front();
-    EXPECT_TRUE(e2e::WaitUntil([&] { return notes::NoteText(back) == "Groceries & more\r\nmilk"; }));
+    EXPECT_TRUE(
+        e2e::WaitUntil([&] { return notes::NoteText(back) == "Groceries & more\r\nmilk"; }));
     EXPECT_TRUE(e2e::WaitUntil([&] {
         RECT now = e2e::WindowRect(back);
         return EqualRect(&now, &place) != FALSE;
     }));
-    EXPECT_EQ(RGB(255, 255, 255), e2e::WaitForPixel(place.right - 5, place.bottom - 5, RGB(255, 255, 255)));
+    EXPECT_EQ(RGB(255, 255, 255),
+              e2e::WaitForPixel(place.right - 5, place.bottom - 5, RGB(255, 255, 255)));
     EXPECT_EQ(NoteFileBytes(place, "Groceries & more\r\nmilk"), dir.Read("tkn5.tkn"));
     EXPECT_EQ(look, dir.Read("tkn5.ini"));
     EXPECT_FALSE(dir.Exists("Closed\\tkn5.tkn"));
@@ -75,7 +79,8 @@ TEST_F(ClosedNotes, CloseThenReopenBringsTheNoteBack) {
 }
 
 // Text typed a moment before Close goes with the note; a blank new note leaves nothing.
-TEST_F(ClosedNotes, NewNoteClosesWithWhatWasJustTypedAndABlankOneLeavesNothing) {
+TEST_F(ClosedNotes, NewNoteClosesWithWhatWasJustTypedAndABlankOneLeavesNothing)
+{
     e2e::Process blank = Start("private");
     HWND window = notes::WaitForNote(blank);
     ASSERT_NE(nullptr, window);
@@ -99,7 +104,8 @@ TEST_F(ClosedNotes, NewNoteClosesWithWhatWasJustTypedAndABlankOneLeavesNothing) 
     EXPECT_EQ("just now", bytes.substr(bytes.size() - 8));
 }
 
-TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed) {
+TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed)
+{
     e2e::Process trayProcess = tray::StartTray(dir);
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
