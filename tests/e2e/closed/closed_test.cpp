@@ -112,6 +112,8 @@ TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed)
     ASSERT_NE(nullptr, menu);
     e2e::PickMenuItem(menu, kReopenItem);
     Sleep(800);
+    RECT area = e2e::WindowRect(menu);
+    e2e::Screenshot(e2e::ScreenshotDir() + "reopen_menu_greyed.png", &area);
     EXPECT_EQ(1u, e2e::TopLevelWindows(0, "#32768", nullptr).size()) << "a greyed submenu opened";
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(tray::MenuGone());
