@@ -7,6 +7,7 @@
 #include "controls/Splash.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
+#include "note/KeptAlarmFile.h"
 #include "note/NoteFile.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
@@ -23,6 +24,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
     ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
+    ON_COMMAND(ID_TRAY_KEEPALARMS, OnKeepAlarms)
+    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -80,6 +83,20 @@ void CMainFrame::OnOptions() {
     LoadDefaults();
     COptionsDlg dlg;
     if (dlg.DoModal() == IDOK) SaveDefaults();
+}
+
+// The notes read the choice whenever their alarm changes and at start; nothing to tell them.
+void CMainFrame::OnKeepAlarms() {
+    DWORD error = 0;
+    if (!WriteKeepAlarms(kDefaultsFile, !ReadKeepAlarms(kDefaultsFile), &error))
+        ReportSaveFailure(NULL, SaveFailure{kDefaultsFile, error});
+}
+
+// The check mark shows the file as it is now: another tray or an editor may have changed it.
+LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
+    const UINT check = ReadKeepAlarms(kDefaultsFile) ? MF_CHECKED : MF_UNCHECKED;
+    ::CheckMenuItem(reinterpret_cast<HMENU>(wParam), ID_TRAY_KEEPALARMS, MF_BYCOMMAND | check);
+    return 0;
 }
 
 void CMainFrame::OnAbout() {

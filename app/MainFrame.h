@@ -22,6 +22,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNewPaper();
     afx_msg void OnOptions();
+    afx_msg void OnKeepAlarms();
+    afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
     DECLARE_MESSAGE_MAP()

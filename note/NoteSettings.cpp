@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "note/AtomicFile.h"
 #include "note/NoteBounds.h"
+#include "note/ProfileFile.h"
 
 NoteSettings g_settings = BuiltInSettings();
 
@@ -63,40 +63,6 @@ public:
 private:
     const char* m_path;
 };
-
-// The profile functions keep what else a file holds (other sections and keys, comments), so
-// the temporary that replaces a settings file starts as a copy of it.
-bool CopyContents(const char* from, const char* to) {
-    HANDLE in = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (in == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND;
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    BOOL ok;
-    while ((ok = ReadFile(in, buffer, sizeof buffer, &read, nullptr)) && read > 0)
-        bytes.append(buffer, read);
-    DWORD error = GetLastError();
-    CloseHandle(in);
-    if (!ok) {
-        SetLastError(error);
-        return false;
-    }
-    if (bytes.empty()) return true;
-    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-    error = GetLastError();
-    CloseHandle(out);
-    SetLastError(error);
-    return ok != FALSE;
-}
 
 // The font keys between TopmostWindow and lfFaceName, in file order; the byte fields keep
 // the low 8 bits of their number.
@@ -186,10 +152,5 @@ bool WriteKeys(const char* path, const NoteSettings& s) {
 } // namespace
 
 bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error) {
-    return ReplaceFileWith(
-        path,
-        [path, &s](const char* temp) {
-            return CopyContents(path, temp) && WriteKeys(temp, s) && FlushFile(temp);
-        },
-        error);
+    return RewriteProfileFile(path, [&s](const char* copy) { return WriteKeys(copy, s); }, error);
 }

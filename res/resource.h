@@ -43,3 +43,4 @@
 #define ID_TRAY_OPTIONS 32772
 #define ID_TRAY_ABOUT 32773
 #define ID_TRAY_CLOSE 32774
+#define ID_TRAY_KEEPALARMS 32800 // "Keep Alarms Over Restarts", a check item
