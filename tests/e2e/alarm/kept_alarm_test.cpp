@@ -124,7 +124,7 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     // not at the start, while the user is in another window.
     again.Kill();
     ASSERT_TRUE(again.WaitExit(5000));
-    COleDateTime soon = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 0, 15);
+    COleDateTime soon = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 0, 20);
     soon = COleDateTime(soon.GetYear(), soon.GetMonth(), soon.GetDay(), soon.GetHour(),
                         soon.GetMinute(), 0) +
            COleDateTimeSpan(0, 0, 1, 0);
@@ -134,6 +134,8 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     ASSERT_NE(nullptr, window);
     notes::FocusThief thief;
     ASSERT_TRUE(thief.Steal());
+    if (COleDateTime::GetCurrentTime() >= soon)
+        GTEST_SKIP() << "the machine took longer to start the note than the moment was ahead";
     EXPECT_TRUE(HasSection("tkn3.ini")) << "the note's own save must keep the alarm";
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return !HasSection("tkn3.ini"); }, 100000))
