@@ -42,8 +42,8 @@ CString FormatAlarmMoment(const COleDateTime& moment)
 {
     CString text;
     if (!InKeptYears(moment)) return text;
-    text.Format("%04d-%02d-%02d %02d:%02d", moment.GetYear(), moment.GetMonth(),
-                moment.GetDay(), moment.GetHour(), moment.GetMinute());
+    text.Format("%04d-%02d-%02d %02d:%02d", moment.GetYear(), moment.GetMonth(), moment.GetDay(),
+                moment.GetHour(), moment.GetMinute());
     return text;
 }
 

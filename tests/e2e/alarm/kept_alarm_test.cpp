@@ -110,8 +110,9 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     HWND window = Start(note, "tkn3.tkn");
     ASSERT_NE(nullptr, window);
     const COleDateTime moment = SetAlarmInTheDialog(window);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return dir.Read("tkn3.ini") == settings + Section(moment, 0, 1); }))
-        << dir.Read("tkn3.ini");
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        return dir.Read("tkn3.ini") == settings + Section(moment, 0, 1);
+    })) << dir.Read("tkn3.ini");
 
     note.Kill();
     ASSERT_TRUE(note.WaitExit(5000));
@@ -187,7 +188,8 @@ TEST_F(KeptAlarms, WithoutTheChoiceNothingIsKeptAndNothingFiresAfterARestart)
     note.Kill();
     ASSERT_TRUE(note.WaitExit(5000));
     dir.Write("tkn6.ini",
-              settings + Section(COleDateTime::GetCurrentTime() - COleDateTimeSpan(1, 0, 0, 0), 1, 1));
+              settings +
+                  Section(COleDateTime::GetCurrentTime() - COleDateTimeSpan(1, 0, 0, 0), 1, 1));
     e2e::Process again("tacknote.exe", "tkn6.tkn", dir.Path());
     window = e2e::WaitForWindow(again.Id(), "#32770", "Tacknote", 10000);
     ASSERT_NE(nullptr, window);

@@ -173,8 +173,9 @@ TEST_F(Tray, KeepAlarmsOverRestartsIsACheckItemStoredInTheDefaults) {
                         &area);
         e2e::PickMenuItem(menu, 3); // "Keep Alarms Over Restarts"
         EXPECT_TRUE(tray::MenuGone());
-        const std::string bytes = std::string("[Settings]\r\nWidth=400\r\nKeepAlarms=") + expected + "\r\n";
-        EXPECT_TRUE(e2e::FileBecomes(dir, "tacknote.ini", bytes));
+        const std::string bytes =
+            std::string("[Settings]\r\nWidth=400\r\nKeepAlarms=") + expected + "\r\n";
+        EXPECT_TRUE(e2e::FileBecomes(dir, "tacknote.ini", bytes)) << "the other keys must stay";
     }
     EXPECT_TRUE(trayProcess.Running());
 }

@@ -159,10 +159,8 @@ TEST(OnOffAfterOK, AnAlarmThatFiredDuringTheOpeningIsNotArmedAgain)
         {0, true, past, 1},   // the mended fault: it fired, OK would arm it again
         {0, true, now, 1},    // due at its own second
         {0, true, future, 0}, // a new moment chosen after the firing
-        {1, true, past, 1},
-        {0, false, past, 0}, // a past moment chosen on purpose still fires
-        {1, false, future, 1},
-        {0, false, future, 0},
+        {1, true, past, 1},    {0, false, past, 0}, // a past moment chosen on purpose still fires
+        {1, false, future, 1}, {0, false, future, 0},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.nStored, OnOffAfterOK(row.nChosen, row.bFired, row.moment, now))

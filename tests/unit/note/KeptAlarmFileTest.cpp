@@ -50,7 +50,8 @@ TEST(KeptAlarmFile, RoundTripBesideTheSettingsBothWays) {
     alarm.bBeep = 1;
     alarm.bShake = 0;
     ASSERT_TRUE(WriteAlarmSection(kFile, alarm));
-    EXPECT_EQ(SettingsBytes(Custom()) + "[Alarm]\r\nMoment=2026-12-09 21:15\r\nBeep=1\r\nShake=0\r\n",
+    EXPECT_EQ(SettingsBytes(Custom()) +
+                  "[Alarm]\r\nMoment=2026-12-09 21:15\r\nBeep=1\r\nShake=0\r\n",
               ReadBytes(kFile));
 
     // The note saves its look again: the alarm stays.
@@ -122,15 +123,16 @@ TEST(KeepAlarmsChoice, ReadFromTheDefaultsAndWrittenBesideTheirKeys) {
         const char* pszLine; // nullptr: no such key
         bool bOn;
     } rows[] = {
-        {nullptr, false},           {"KeepAlarms=1", true},  {"KeepAlarms=0", false},
-        {"KeepAlarms=", false},     {"KeepAlarms=yes", false}, {"KeepAlarms=2", false},
+        {nullptr, false},          {"KeepAlarms=1", true},   {"KeepAlarms=0", false},
+        {"KeepAlarms=", false},    {"KeepAlarms=yes", false}, {"KeepAlarms=2", false},
         {"KeepAlarms = 1 ", true},
     };
     for (const auto& row : rows) {
         ScopedWorkingDir dir;
         WriteBytes(".\\tacknote.ini",
                    std::string("[Settings]\r\n") + (row.pszLine ? row.pszLine : "") + "\r\n");
-        EXPECT_EQ(row.bOn, ReadKeepAlarms(".\\tacknote.ini")) << (row.pszLine ? row.pszLine : "-");
+        EXPECT_EQ(row.bOn, ReadKeepAlarms(".\\tacknote.ini"))
+            << (row.pszLine ? row.pszLine : "-");
     }
 
     ScopedWorkingDir dir;

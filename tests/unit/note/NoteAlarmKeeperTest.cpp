@@ -30,9 +30,14 @@ protected:
         WriteSettingsFile(kIni, g_settings);
         settings = ReadBytes(kIni);
     }
-    void TearDown() override { g_szSettingsFile[0] = '\0'; }
+    void TearDown() override {
+        g_szSettingsFile[0] = '\0';
+        g_settings = BuiltInSettings();
+    }
 
-    void Choose(bool bKeep) { WriteBytes(kDefaultsFile, bKeep ? "[Settings]\r\nKeepAlarms=1\r\n" : ""); }
+    void Choose(bool bKeep) {
+        WriteBytes(kDefaultsFile, bKeep ? "[Settings]\r\nKeepAlarms=1\r\n" : "");
+    }
 };
 
 TEST_F(NoteAlarmKeeper, AtStart) {
