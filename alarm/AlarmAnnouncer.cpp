@@ -57,12 +57,16 @@ CAlarmAnnouncer::~CAlarmAnnouncer()
 void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
 {
     Abandon();
+    m_mark.Stop();
     if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
         ::SendMessageA(hNote, WM_SYSCOMMAND, SC_RESTORE, 0);
         ::UpdateWindow(hNote);
     }
-    if (!bShake && !bBeep) return;
+    if (!bShake && !bBeep) {
+        Complete(hNote);
+        return;
+    }
     CRect rc;
     ::GetWindowRect(hNote, &rc);
     m_hNote = hNote;
@@ -94,9 +98,16 @@ bool CAlarmAnnouncer::Step()
 
 void CAlarmAnnouncer::Finish()
 {
-    while (IsRunning() && Step()) {
+    if (!IsRunning()) return;
+    while (Step()) {
     }
+    Complete(m_hNote);
+}
+
+void CAlarmAnnouncer::Complete(HWND hNote)
+{
     Stop();
+    m_mark.Start(hNote);
 }
 
 void CAlarmAnnouncer::Abandon()
@@ -117,7 +128,7 @@ void CAlarmAnnouncer::Stop()
 void CAlarmAnnouncer::OnTimer(UINT nIDEvent)
 {
     if (m_timer.IsEvent(nIDEvent)) {
-        if (!Step()) Stop();
+        if (!Step()) Complete(m_hNote);
         return;
     }
     CWnd::OnTimer(nIDEvent);

@@ -1,8 +1,10 @@
 // CAlarmAnnouncer: announces a due alarm on its note. A minimized note is restored at once;
 // the shake and the beeps then run in steps from a timer of this (message-only) window, so the
 // note keeps painting and answering while it shakes, and the shake ends at the note's place.
+// Once done, the note is marked for the user's attention until it is activated.
 #pragma once
 
+#include "alarm/AttentionMark.h"
 #include "alarm/ShakeSequence.h"
 #include "framework/Wnd.h"
 #include "framework/WndTimer.h"
@@ -30,6 +32,9 @@ public:
     void Finish();
     // Ends a running announcement now, the note back at its place.
     void Abandon();
+    // The user has brought the note up: no mark is needed any more.
+    void EndAttention() { m_mark.Stop(); }
+    bool IsCallingAttention() const { return m_mark.IsOn(); }
 
 protected:
     afx_msg void OnTimer(UINT nIDEvent);
@@ -39,10 +44,13 @@ private:
     // One timer step; false once everything is done.
     bool Step();
     void Stop();
+    // Stops, then marks the note that was announced.
+    void Complete(HWND hNote);
 
     HWND m_hNote = nullptr;
     ShakeSequence m_shake;
     bool m_bShaking = false;
     int m_nBeepsLeft = 0;
     CWndTimer m_timer;
+    CAttentionMark m_mark;
 };

@@ -1,6 +1,7 @@
 #include "alarm/AlarmDlg.h"
 
 #include "alarm/AlarmSchedule.h"
+#include "alarm/KeptAlarm.h"
 #include "framework/DataExchange.h"
 
 BEGIN_MESSAGE_MAP(CAlarmDlg, CDialog)
@@ -27,6 +28,7 @@ BOOL CAlarmDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     UpdateData(FALSE);
+    m_bFiredThisOpening = false;
     for (int nIndex = 0; nIndex < kQuarterHours; ++nIndex)
         m_cbTime.AddString(QuarterHourText(nIndex));
 
@@ -48,10 +50,23 @@ void CAlarmDlg::OnOK()
     const CDateParser date = m_dateEdit.GetDate();
     m_alarmTime = MomentFromChoice(date, m_cbTime.GetCurSel(), m_alarmTime);
     CDialog::OnOK();
+    m_nOnOff = OnOffAfterOK(m_nOnOff, m_bFiredThisOpening, m_alarmTime,
+                            COleDateTime::GetCurrentTime());
+    if (m_pKeeper) m_pKeeper->AlarmSet(m_nOnOff, KeptAlarm{m_alarmTime, m_bBeep, m_bShake});
+}
+
+void CAlarmDlg::Arm(const KeptAlarm& alarm)
+{
+    m_nOnOff = 0;
+    m_alarmTime = alarm.moment;
+    m_bBeep = alarm.bBeep;
+    m_bShake = alarm.bShake;
 }
 
 void CAlarmDlg::CheckDue(CWnd* pNote)
 {
     if (!TakeDueAlarm(m_nOnOff, m_alarmTime, COleDateTime::GetCurrentTime())) return;
+    if (m_hWnd) m_bFiredThisOpening = true;
+    if (m_pKeeper) m_pKeeper->AlarmFired();
     m_announcer.Announce(pNote ? pNote->GetSafeHwnd() : nullptr, m_bShake, m_bBeep);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "alarm/AlarmAnnouncer.h"
+#include "alarm/AlarmKeeper.h"
 #include "datectl/DateEdit.h"
 #include "dateparse/DateParser.h"
 #include "framework/Controls.h"
@@ -24,8 +25,13 @@ public:
     CDateParser m_alarmTime;
     CDateEdit m_dateEdit;
 
-    // The due test: a due alarm switches itself Off and is announced on pNote.
+    // The due test: a due alarm switches itself Off, is told to the keeper and is announced
+    // on pNote.
     void CheckDue(CWnd* pNote);
+    // Told of every OK and every firing; none by default.
+    void SetKeeper(CAlarmKeeper* pKeeper) { m_pKeeper = pKeeper; }
+    // Arms a kept alarm as if the dialog had set it.
+    void Arm(const KeptAlarm& alarm);
     // The announcement of the last due alarm, while it runs.
     CAlarmAnnouncer& GetAnnouncer() { return m_announcer; }
 
@@ -37,4 +43,6 @@ protected:
 
 private:
     CAlarmAnnouncer m_announcer;
+    CAlarmKeeper* m_pKeeper = nullptr;
+    bool m_bFiredThisOpening = false;
 };

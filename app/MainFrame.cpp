@@ -8,6 +8,7 @@
 #include "controls/Splash.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
+#include "note/KeptAlarmFile.h"
 #include "note/NoteFile.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
@@ -26,6 +27,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
     ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
     ON_COMMAND_RANGE(ID_TRAY_REOPEN_FIRST, ID_TRAY_REOPEN_FIRST + kClosedMenuSize - 1, OnReopen)
+    ON_COMMAND(ID_TRAY_KEEPALARMS, OnKeepAlarms)
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 // clang-format on
@@ -88,6 +90,13 @@ void CMainFrame::OnOptions() {
     if (dlg.DoModal() == IDOK) SaveDefaults();
 }
 
+// The notes read the choice whenever their alarm changes and at start; nothing to tell them.
+void CMainFrame::OnKeepAlarms() {
+    DWORD error = 0;
+    if (!WriteKeepAlarms(kDefaultsFile, !ReadKeepAlarms(kDefaultsFile), &error))
+        ReportSaveFailure(NULL, SaveFailure{kDefaultsFile, error});
+}
+
 void CMainFrame::OnAbout() {
     CAboutDlg dlg;
     dlg.DoModal();
@@ -98,9 +107,13 @@ void CMainFrame::OnTrayClose() {
     DestroyWindow();
 }
 
-// The popup is loaded afresh each time it opens, so the submenu is filled each time too.
+// The popup is loaded afresh each time it opens, so the submenu is filled each time too. The
+// check mark shows the file as it is now: another tray or an editor may have changed it.
 LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
-    m_reopen.Fill(reinterpret_cast<HMENU>(wParam));
+    HMENU popup = reinterpret_cast<HMENU>(wParam);
+    m_reopen.Fill(popup);
+    const UINT check = ReadKeepAlarms(kDefaultsFile) ? MF_CHECKED : MF_UNCHECKED;
+    ::CheckMenuItem(popup, ID_TRAY_KEEPALARMS, MF_BYCOMMAND | check);
     return 0;
 }
 

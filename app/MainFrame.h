@@ -23,6 +23,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNewPaper();
     afx_msg void OnOptions();
+    afx_msg void OnKeepAlarms();
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
     afx_msg void OnReopen(UINT nID);

@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_WM_TIMER()
+    ON_WM_ACTIVATE()
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
@@ -41,6 +42,8 @@ BOOL CNoteDlg::OnInitDialog() {
     // The control takes no more than a note file keeps, so no save ever cuts visible text.
     m_edit.LimitText(kMaxNoteText);
     SetTimer(kAlarmTimerId, kAlarmTimerMs);
+    m_alarmDlg.SetKeeper(&m_alarmKeeper);
+    if (m_alarmKeeper.Restore(m_alarmDlg)) SetTimer(kMissedAlarmTimerId, kMissedAlarmTimerMs);
     // A second process started for this note file finds this window by the mark.
     MarkOwnerWindow(m_hWnd);
     if (IsStoredRectPresent(g_rcStored)) {
@@ -87,7 +90,16 @@ void CNoteDlg::OnDestroy() {
 
 void CNoteDlg::OnTimer(UINT nIDEvent) {
     if (nIDEvent == kAlarmTimerId) m_alarmDlg.CheckDue(this);
+    if (nIDEvent == kMissedAlarmTimerId && IsWindowVisible()) {
+        KillTimer(kMissedAlarmTimerId);
+        m_alarmDlg.CheckDue(this);
+    }
     CDialog::OnTimer(nIDEvent);
+}
+
+void CNoteDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    CDialog::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE) m_alarmDlg.GetAnnouncer().EndAttention();
 }
 
 // The dialog keeps its own values between openings; its result is not needed here.

@@ -4,12 +4,16 @@
 
 #include "alarm/AlarmDlg.h"
 #include "framework/Dialog.h"
+#include "note/NoteAlarmKeeper.h"
 #include "note/NoteEdit.h"
 #include "res/resource.h"
 
 // The alarm check: every 15 s the note looks whether its alarm is due.
 const UINT_PTR kAlarmTimerId = 8001;
 const UINT kAlarmTimerMs = 15000;
+// A kept alarm missed while the note was not running is announced once the note is shown.
+const UINT_PTR kMissedAlarmTimerId = 8002;
+const UINT kMissedAlarmTimerMs = 200;
 
 class CNoteDlg : public CDialog {
 public:
@@ -26,6 +30,7 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnClose();
     afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnAlarm();
     afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
@@ -33,6 +38,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CNoteAlarmKeeper m_alarmKeeper; // before m_alarmDlg, which reports to it
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
     HICON m_hIcon;

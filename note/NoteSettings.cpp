@@ -10,6 +10,7 @@
 #include "note/AtomicFile.h"
 #include "note/IniCheck.h"
 #include "note/NoteBounds.h"
+#include "note/ProfileFile.h"
 
 NoteSettings g_settings = BuiltInSettings();
 
@@ -73,24 +74,6 @@ bool ReadWholeFile(const char* path, std::string& bytes) {
         bytes.append(buffer, read);
     DWORD error = GetLastError();
     CloseHandle(in);
-    SetLastError(error);
-    return ok != FALSE;
-}
-
-// The profile functions keep what else a file holds (other sections and keys, comments), so
-// the temporary that replaces a settings file starts as a copy of it.
-bool CopyContents(const char* from, const char* to) {
-    std::string bytes;
-    if (!ReadWholeFile(from, bytes)) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    if (bytes.empty()) return true;
-    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
-    DWORD error = GetLastError();
-    CloseHandle(out);
     SetLastError(error);
     return ok != FALSE;
 }
@@ -213,12 +196,11 @@ bool CheckWritten(const char* path, const std::vector<SettingsKey>& keys) {
 } // namespace
 
 bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error) {
-    return ReplaceFileWith(
+    std::vector<SettingsKey> keys = SettingsKeys(s);
+    return RewriteProfileFile(
         path,
-        [path, &s](const char* temp) {
-            std::vector<SettingsKey> keys = SettingsKeys(s);
-            return CopyContents(path, temp) && WriteKeys(temp, keys) && FlushFile(temp) &&
-                   CheckWritten(temp, keys);
+        [&keys](const char* copy) {
+            return WriteKeys(copy, keys) && FlushFile(copy) && CheckWritten(copy, keys);
         },
         error);
 }

@@ -45,3 +45,4 @@
 #define ID_TRAY_CLOSE 32774
 // "Reopen Closed Note": one command per listed note, FIRST + its place in the submenu (ten).
 #define ID_TRAY_REOPEN_FIRST 32780
+#define ID_TRAY_KEEPALARMS 32800 // "Keep Alarms Over Restarts", a check item

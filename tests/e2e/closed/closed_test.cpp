@@ -2,13 +2,11 @@
 // with its text, look and place.
 #include "NoteDriver.h"
 #include "tray_driver.h"
+#include "res/resource.h"
 
 namespace {
 
 using e2e::NoteFileBytes;
-
-// Down presses from the top of the tray menu to "Reopen Closed Note".
-const int kReopenItem = 3;
 
 class ClosedNotes : public e2e::TacknoteTest {
 protected:
@@ -18,7 +16,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        e2e::PickMenuItem(menu, kReopenItem);
+        if (!e2e::PickMenuItemById(menu, ID_TRAY_REOPEN_FIRST)) return nullptr;
         HWND sub = nullptr;
         e2e::WaitUntil([&] {
             for (HWND w : e2e::TopLevelWindows(0, "#32768", nullptr))
@@ -110,7 +108,7 @@ TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed)
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    e2e::PickMenuItem(menu, kReopenItem);
+    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_REOPEN_FIRST));
     Sleep(800);
     RECT area = e2e::WindowRect(menu);
     e2e::Screenshot(e2e::ScreenshotDir() + "reopen_menu_greyed.png", &area);

@@ -415,6 +415,24 @@ void PickMenuItem(HWND menu, int downs)
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
+bool PickMenuItemById(HWND menu, UINT id)
+{
+    HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    if (!items) return false;
+    int downs = 0;
+    for (int i = 0, count = GetMenuItemCount(items); i < count; ++i) {
+        if (GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR) continue; // keys skip these
+        ++downs;
+        HMENU sub = GetSubMenu(items, i);
+        UINT itemId = sub ? GetMenuItemID(sub, 0) : GetMenuItemID(items, i);
+        if (itemId == id) {
+            PickMenuItem(menu, downs);
+            return true;
+        }
+    }
+    return false;
+}
+
 // ---- Screenshots -----------------------------------------------------------------------
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "e2e.h"
 #include "tray_driver.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_F(Tray, MenuOnRightButtonAndNewPaperStartsANote) {
     RECT area = e2e::WindowRect(menu);
     // Looked at by a person: "New Paper" must be in bold.
     e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu.png", &area);
-    e2e::PickMenuItem(menu, 1); // "New Paper"
+    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_NEWPAPER));
     EXPECT_TRUE(tray::MenuGone());
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
     EXPECT_TRUE(trayProcess.Running());
@@ -142,7 +143,7 @@ TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    e2e::PickMenuItem(menu, 5); // "Close", past the two separators
+    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_CLOSE));
     ASSERT_TRUE(trayProcess.WaitExit(5000)) << "the tray instance still runs";
     EXPECT_TRUE(tray::WaitForIconCount(0));
     ASSERT_TRUE(IsWindow(note));
@@ -157,6 +158,27 @@ TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
     e2e::Process other = Start("private");
     EXPECT_TRUE(e2e::FileBecomes(dir, "tkn1.tkn",
                                  e2e::NoteFileBytes({200, 300, 480, 500}, "before after")));
+}
+
+TEST_F(Tray, KeepAlarmsOverRestartsIsACheckItemStoredInTheDefaults) {
+    dir.Write("tacknote.ini", "[Settings]\r\nWidth=400\r\n");
+    e2e::Process trayProcess = StartTray();
+    for (const char* expected : {"1", "0"}) {
+        ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
+        HWND menu = tray::WaitForMenu();
+        ASSERT_NE(nullptr, menu);
+        RECT area = e2e::WindowRect(menu);
+        // Looked at by a person: unchecked, then checked.
+        e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu_keep_alarms_" +
+                            (expected[0] == '1' ? "off" : "on") + ".png",
+                        &area);
+        ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_KEEPALARMS));
+        EXPECT_TRUE(tray::MenuGone());
+        const std::string bytes =
+            std::string("[Settings]\r\nWidth=400\r\nKeepAlarms=") + expected + "\r\n";
+        EXPECT_TRUE(e2e::FileBecomes(dir, "tacknote.ini", bytes)) << "the other keys must stay";
+    }
+    EXPECT_TRUE(trayProcess.Running());
 }
 
 } // namespace

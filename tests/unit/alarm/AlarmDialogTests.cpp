@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -181,6 +182,94 @@ TEST_F(AlarmDialog, OKWithNoDateInTheFieldKeepsThePreviousMoment)
     });
     EXPECT_EQ("2026-06-01 12:00:00", Moment(dlg.m_alarmTime));
     EXPECT_EQ(0, dlg.m_nOnOff);
+}
+
+// Records what the dialog tells the note's keeper, in order.
+class RecordingKeeper : public CAlarmKeeper {
+public:
+    std::vector<std::string> calls;
+    void AlarmSet(int nOnOff, const KeptAlarm& alarm) override
+    {
+        calls.push_back((nOnOff == 0 ? "On " : "Off ") + Moment(alarm.moment) +
+                        (alarm.bBeep ? " beep" : "") + (alarm.bShake ? " shake" : ""));
+    }
+    void AlarmFired() override { calls.push_back("fired"); }
+};
+
+// Regression: OK with "On" after the alarm fired during the opening armed the past moment
+// again, and it fired a second time.
+TEST_F(AlarmDialog, OKAfterTheAlarmFiredDuringTheOpeningStoresOff)
+{
+    const struct {
+        bool bFire;
+        int nIndex;  // chosen before OK; -1 leaves the shown entry
+        int nStored; // m_nOnOff after OK
+    } rows[] = {
+        {true, -1, 1},  // the fault
+        {true, 40, 0},  // a new, future moment chosen after the firing: armed
+        {false, 20, 0}, // a past moment chosen on purpose, nothing fired: armed, fires next
+    };
+    for (const auto& row : rows) {
+        CFixedClock opened(COleDateTime(2026, 3, 4, 8, 59, 30));
+        CAlarmDlg dlg;
+        RecordingKeeper keeper;
+        dlg.SetKeeper(&keeper);
+        dlg.m_nOnOff = 0;
+        dlg.m_alarmTime = COleDateTime(2026, 3, 4, 9, 0, 0);
+        Run(dlg, [&](HWND h) {
+            EXPECT_TRUE(Checked(h, IDC_ALARM_ON));
+            EXPECT_EQ(36, TimeSel(h)); // 9:00 A.M.
+            CFixedClock later(COleDateTime(2026, 3, 4, 9, 0, 5));
+            if (row.bFire) {
+                dlg.CheckDue(nullptr);
+                EXPECT_EQ(1, dlg.m_nOnOff);
+            }
+            if (row.nIndex >= 0) Select(h, row.nIndex);
+            SendMessageA(h, WM_COMMAND, IDOK, 0);
+            EXPECT_EQ(row.nStored, dlg.m_nOnOff) << row.bFire << " " << row.nIndex;
+        });
+        ASSERT_FALSE(keeper.calls.empty());
+        EXPECT_EQ(row.bFire ? 2u : 1u, keeper.calls.size());
+        if (row.bFire) {
+            EXPECT_EQ("fired", keeper.calls.front());
+        }
+        EXPECT_EQ(0u, keeper.calls.back().rfind(row.nStored == 0 ? "On " : "Off ", 0))
+            << keeper.calls.back();
+    }
+}
+
+// The keeper hears of a firing before the note is announced, and of every OK, never of Cancel.
+TEST_F(AlarmDialog, TheKeeperHearsOfEveryOKAndEveryFiring)
+{
+    CFixedClock clock(COleDateTime(2026, 3, 4, 9, 7, 12));
+    CAlarmDlg dlg;
+    RecordingKeeper keeper;
+    dlg.SetKeeper(&keeper);
+    Run(dlg, [](HWND h) {
+        SendDlgItemMessageA(h, IDC_ALARM_ON, BM_CLICK, 0, 0);
+        SendDlgItemMessageA(h, IDC_ALARM_BEEP, BM_CLICK, 0, 0);
+        SetDateText(h, "03/10/2026");
+        Select(h, 74);
+        PressButton(h, IDOK);
+    });
+    Run(dlg, [](HWND h) { PressButton(h, IDCANCEL); });
+    {
+        CFixedClock due(COleDateTime(2026, 3, 10, 18, 30, 0));
+        dlg.CheckDue(nullptr);
+        dlg.CheckDue(nullptr);
+    }
+    const std::vector<std::string> expected = {"On 2026-03-10 18:30:00 beep shake", "fired"};
+    EXPECT_EQ(expected, keeper.calls);
+
+    KeptAlarm kept;
+    kept.moment = COleDateTime(2026, 4, 1, 7, 45, 0);
+    kept.bBeep = 1;
+    kept.bShake = 0;
+    dlg.Arm(kept);
+    EXPECT_EQ(0, dlg.m_nOnOff);
+    EXPECT_EQ(1, dlg.m_bBeep);
+    EXPECT_EQ(0, dlg.m_bShake);
+    EXPECT_EQ("2026-04-01 07:45:00", Moment(dlg.m_alarmTime));
 }
 
 } // namespace

@@ -57,12 +57,22 @@ struct DefaultCase {
 };
 
 TEST_F(TrayMenu, DefaultItemByPositionOrById) {
+    // Positions are read from the menu, so that new items don't move the cases.
+    const UINT count = static_cast<UINT>(GetMenuItemCount(m_popup));
+    UINT close = count, separator = count;
+    for (UINT i = 0; i < count; ++i) {
+        if (GetMenuItemID(m_popup, static_cast<int>(i)) == ID_TRAY_CLOSE) close = i;
+        if (separator == count && (GetMenuState(m_popup, i, MF_BYPOSITION) & MF_SEPARATOR))
+            separator = i;
+    }
+    ASSERT_LT(close, count);
+    ASSERT_LT(separator, count);
     const DefaultCase cases[] = {
         {"position 0 is New Paper", {0, TRUE}, TRUE, ID_TRAY_NEWPAPER, ID_TRAY_NEWPAPER},
-        {"position 5 is Close", {5, TRUE}, TRUE, ID_TRAY_CLOSE, ID_TRAY_CLOSE},
+        {"the position of Close", {close, TRUE}, TRUE, ID_TRAY_CLOSE, ID_TRAY_CLOSE},
         {"id of Options", {ID_TRAY_OPTIONS, FALSE}, TRUE, ID_TRAY_OPTIONS, ID_TRAY_OPTIONS},
-        {"separator position runs nothing", {2, TRUE}, -1, 0, 0},
-        {"position past the end", {9, TRUE}, FALSE, 0, 0},
+        {"separator position runs nothing", {separator, TRUE}, -1, 0, 0},
+        {"position past the end", {count, TRUE}, FALSE, 0, 0},
         // By id the stored value is the command whether or not the menu holds it.
         {"id not in the menu", {12345, FALSE}, FALSE, 0, 12345},
     };
