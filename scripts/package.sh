@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the release files from the already-built trees (it builds nothing):
-#   tacknote-<version>-win32.zip   from build/tacknote.exe      (32-bit)
-#   tacknote-<version>-win64.zip   from build-x64/tacknote.exe  (64-bit)
+#   tacknote-<version>-win32.zip   from build/shipped/tacknote.exe      (32-bit)
+#   tacknote-<version>-win64.zip   from build-x64/shipped/tacknote.exe  (64-bit)
 #   tacknote-<version>-setup.exe   both exes; installs the one that fits the Windows
 # into dist/. Build first: ARCH=32 scripts/build.sh && ARCH=64 scripts/build.sh
 #   scripts/package.sh [--out DIR] [zip32] [zip64] [setup]     (default: all three)
@@ -30,7 +30,8 @@ tree64=${TACKNOTE_TREE64:-$root/build-x64}
 exe_of() {  # exe_of 32|64
   local tree format exe
   if [ "$1" = 64 ]; then tree=$tree64 format=pei-x86-64; else tree=$tree32 format=pei-i386; fi
-  exe=$tree/tacknote.exe
+  # The build strips its exe into shipped/; the symbols stay in the tree's own copy.
+  exe=$tree/shipped/tacknote.exe
   [ -f "$exe" ] || { echo "package: $exe is missing; build it first: ARCH=$1 scripts/build.sh" >&2; return 1; }
   x86_64-w64-mingw32-objdump -f "$exe" | grep -q "file format $format" ||
     { echo "package: $exe is not a $1-bit Windows program" >&2; return 1; }

@@ -6,13 +6,13 @@ set -euo pipefail
 . "$(dirname "$0")/arch.sh"
 
 packages=(
-  cmake make
+  cmake make ccache
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-tools
   wine wine64
   xvfb x11-utils imagemagick
-  nsis zip unzip binutils     # the release files (scripts/package.sh) and their tests
+  nsis zip unzip binutils file  # the release files (scripts/package.sh) and their tests
   googletest
   fonts-wine fonts-liberation
   cups printer-driver-cups-pdf poppler-utils

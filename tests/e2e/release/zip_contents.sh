@@ -19,7 +19,13 @@ listed=$(unzip -Z1 "$zip" | LC_ALL=C sort)
 
 unzip -q "$zip" -d "$out/unpacked"
 dir=$out/unpacked/$folder
-cmp -s "$dir/tacknote.exe" "$build/tacknote.exe" || fail "tacknote.exe in the zip is not the one built in $build"
+cmp -s "$dir/tacknote.exe" "$build/shipped/tacknote.exe" ||
+  fail "tacknote.exe in the zip is not the one shipped from $build"
+# What ships carries no symbol tables nor debugging sections.
+file "$dir/tacknote.exe" | grep -q "stripped" || fail "tacknote.exe in the zip is not stripped"
+if x86_64-w64-mingw32-objdump -h "$dir/tacknote.exe" | grep -qE ' \.(debug|stab)'; then
+  fail "tacknote.exe in the zip has debugging sections"
+fi
 if [ "$arch" = 64 ]; then format=pei-x86-64; else format=pei-i386; fi
 x86_64-w64-mingw32-objdump -f "$dir/tacknote.exe" | grep -q "file format $format" ||
   fail "tacknote.exe in the win$arch zip is not a $arch-bit program"
@@ -34,4 +40,4 @@ grep -q "working directory" "$dir/README.txt" || fail "README.txt does not say w
 grep -q "tkn<number>.tkn" "$dir/README.txt" || fail "README.txt does not name the note files"
 grep -q "^MIT License" "$dir/LICENSE.txt" || fail "LICENSE.txt is not the MIT licence"
 grep -q "The Tacknote developers" "$dir/LICENSE.txt" || fail "LICENSE.txt names no makers"
-echo "the win$arch zip holds tacknote.exe ($format), README.txt and LICENSE.txt"
+echo "the win$arch zip holds tacknote.exe ($format, stripped, $(stat -c %s "$dir/tacknote.exe") bytes), README.txt and LICENSE.txt"

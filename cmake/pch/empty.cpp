@@ -1,0 +1,1 @@
+// Owner of a precompiled header; nothing of its own.
