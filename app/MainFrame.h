@@ -1,7 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "app/SystemTray.h"
 #include "framework/FrameWnd.h"
+#include "notewin/HotkeyRegistration.h"
+
+class CNotesListDlg;
 
 // The tray instance's main window: never shown. Owns the notification-area icon, starts a
 // note process for every stored note and carries out the icon menu's commands. Created on
@@ -24,8 +29,17 @@ protected:
     afx_msg void OnOptions();
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
+    afx_msg void OnShowAll();
+    afx_msg void OnHideAll();
+    afx_msg void OnNotesList();
+    afx_msg LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void RegisterShowHideHotkey();
+
     CSystemTray m_tray;
+    HotkeyRegistration m_hotkey;
+    std::unique_ptr<CNotesListDlg> m_list; // its window lives from "Notes..." until closed
 };

@@ -8,6 +8,7 @@
 #include "note/NoteCommands.h"
 #include "note/NoteFile.h"
 #include "note/NoteOwner.h"
+#include "note/NoteRemote.h"
 #include "note/NoteState.h"
 
 // clang-format off
@@ -18,6 +19,8 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_TIMER()
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+    ON_MESSAGE(kMoveNoteMessage, OnMoveNote)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 // clang-format on
@@ -98,5 +101,30 @@ void CNoteDlg::OnAlarm() {
 // focus-loss save would never come for what was typed last.
 LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
     if (wParam) m_edit.SaveNote();
+    return 0;
+}
+
+// A monitor that went away may have taken the note with it: it comes back as at start.
+LRESULT CNoteDlg::OnDisplayChange(WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    // Its restored place is left to Gather Notes and the next start.
+    if (IsIconic()) return 0;
+    CRect rc;
+    GetWindowRect(&rc);
+    RECT placed = PlaceOnScreen(rc);
+    if (!EqualRect(&placed, &rc)) {
+        SetWindowPos(nullptr, placed.left, placed.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_edit.SaveNote();
+    }
+    return 0;
+}
+
+// The tray gathers notes that are off every monitor.
+LRESULT CNoteDlg::OnMoveNote(WPARAM wParam, LPARAM lParam) {
+    if (IsIconic()) ShowWindow(SW_SHOWNOACTIVATE);
+    int x = static_cast<int>(static_cast<LONG_PTR>(wParam));
+    int y = static_cast<int>(lParam);
+    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_edit.SaveNote();
     return 0;
 }

@@ -86,7 +86,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        e2e::PickMenuItem(menu, 3); // "About..."
+        e2e::PickMenuItem(menu, 6); // "About..."
         return WaitForAbout(trayProcess.Id());
     }
 

@@ -69,7 +69,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        e2e::PickMenuItem(menu, 2); // "Options..."
+        e2e::PickMenuItem(menu, 5); // "Options..."
         return e2e::WaitForWindow(trayProcess.Id(), "#32770", "Tacknote Options", 5000);
     }
 
