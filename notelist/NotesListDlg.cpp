@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CNotesListDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_DRAWITEM()
+    ON_WM_MEASUREITEM()
     ON_WM_CONTEXTMENU()
     ON_EN_CHANGE(IDC_NOTELIST_FILTER, OnFilterChange)
     ON_BN_CLICKED(IDC_NOTELIST_GATHER, OnGather)
@@ -44,7 +45,8 @@ const UINT kWatchMs = 500;
 const int kScanEveryTicks = 3;
 
 const char* const kColumnTitles[] = {"Note", "Changed", "Alarm"};
-const int kDefaultWidths[] = {300, 130, 120};
+// The note's column takes what the others leave of the list's width.
+const int kDefaultWidths[] = {0, 130, 120};
 const int kColumns = 3;
 
 // The swatch's side and the gaps around it, in pixels at 96 dpi.
@@ -92,12 +94,21 @@ BOOL CNotesListDlg::OnInitDialog() {
     m_state = ReadListState(kDefaultsFile);
     HWND list = List();
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
+    CRect client;
+    GetClientRect(&client);
+    Layout(client.Width(), client.Height());
+    RECT listArea;
+    ::GetClientRect(list, &listArea);
+    int noteWidth = std::max<int>(listArea.right - GetSystemMetrics(SM_CXVSCROLL) -
+                                      kDefaultWidths[1] - kDefaultWidths[2],
+                                  kDefaultWidths[1]);
     for (int i = 0; i < kColumns; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = const_cast<char*>(kColumnTitles[i]);
         column.cx = i < static_cast<int>(m_state.columns.size()) ? m_state.columns[i]
-                                                                  : kDefaultWidths[i];
+                    : i == 0                                     ? noteWidth
+                                                                 : kDefaultWidths[i];
         column.iSubItem = i;
         ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
@@ -115,8 +126,8 @@ BOOL CNotesListDlg::OnInitDialog() {
                                                         FILE_NOTIFY_CHANGE_SIZE);
     SetTimer(kWatchTimerId, kWatchMs);
     Refresh();
-    CRect client;
     GetClientRect(&client);
+    // Also makes the list ask for its row height again, now that this object answers.
     Layout(client.Width(), client.Height());
     ::SetFocus(Filter());
     return FALSE; // the focus is set
@@ -396,6 +407,21 @@ void CNotesListDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT item) {
     if ((item->itemState & ODS_FOCUS) && focused) DrawFocusRect(dc, &item->rcItem);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
+}
+
+void CNotesListDlg::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT item) {
+    if (nIDCtl != IDC_NOTELIST_LIST) {
+        CDialog::OnMeasureItem(nIDCtl, item);
+        return;
+    }
+    // Room around the text for the swatch and the marks of the filter.
+    TEXTMETRICA metrics{};
+    HDC dc = ::GetDC(List());
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(List(), WM_GETFONT, 0, 0)));
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ::ReleaseDC(List(), dc);
+    item->itemHeight = std::max<UINT>(metrics.tmHeight + 6, kSwatch + 6);
 }
 
 void CNotesListDlg::DrawNoteCell(HDC dc, const RECT& cell, const NoteRow& row) {

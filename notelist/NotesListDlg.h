@@ -38,6 +38,7 @@ protected:
     afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg void OnFilterChange();
     afx_msg void OnGather();
