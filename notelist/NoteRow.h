@@ -14,6 +14,7 @@ struct NoteRow {
     std::string problem; // why the file shows no text ("cannot be read"); empty when read
     COLORREF back = RGB(255, 255, 128);
     std::string alarm;   // "YYYY-MM-DD HH:MM" of a stored alarm; empty when none
+    std::string changed; // the last change as the user's locale writes it; made once per read
 };
 
 // The first line that holds more than blanks, without its blanks around; "" for none.

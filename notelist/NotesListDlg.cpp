@@ -154,8 +154,10 @@ std::string CNotesListDlg::SelectedName() const {
 
 void CNotesListDlg::ShowRows(const std::string& keepSelected) {
     HWND list = List();
-    ListView_SetItemCountEx(list, static_cast<int>(m_model.ViewSize()),
-                            LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    // Setting the count costs milliseconds even when it stays (the scroll bar is redone).
+    int count = static_cast<int>(m_model.ViewSize());
+    if (ListView_GetItemCount(list) != count)
+        ListView_SetItemCountEx(list, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     int index = keepSelected.empty() ? -1 : m_model.ViewIndexOf(keepSelected);
     // The selection follows its note; when the note left the view, the first row takes it.
     if (index < 0 && m_model.ViewSize() > 0) index = 0;

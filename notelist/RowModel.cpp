@@ -34,7 +34,7 @@ std::string CellText(const NoteRow& row, RowColumn column) {
         if (!row.problem.empty()) return row.stamp.name + " " + row.problem;
         return FirstLine(row.text);
     case RowColumn::Changed:
-        return FormatChanged(row.stamp.written);
+        return row.changed.empty() ? FormatChanged(row.stamp.written) : row.changed;
     case RowColumn::Alarm:
         return row.alarm;
     }
@@ -62,6 +62,7 @@ bool RowModel::Update(const std::vector<NoteFileStamp>& listing, const Reader& r
         changed = true;
         Entry entry;
         entry.row = read(stamp);
+        entry.row.changed = FormatChanged(stamp.written);
         entry.folded = FoldCase(entry.row.problem.empty() ? entry.row.text
                                                           : entry.row.stamp.name + " " +
                                                                 entry.row.problem);
