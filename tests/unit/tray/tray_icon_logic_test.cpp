@@ -59,9 +59,9 @@ struct DefaultCase {
 TEST_F(TrayMenu, DefaultItemByPositionOrById) {
     const DefaultCase cases[] = {
         {"position 0 is New Paper", {0, TRUE}, TRUE, ID_TRAY_NEWPAPER, ID_TRAY_NEWPAPER},
-        {"position 5 is Close", {5, TRUE}, TRUE, ID_TRAY_CLOSE, ID_TRAY_CLOSE},
+        {"position 8 is Close", {8, TRUE}, TRUE, ID_TRAY_CLOSE, ID_TRAY_CLOSE},
         {"id of Options", {ID_TRAY_OPTIONS, FALSE}, TRUE, ID_TRAY_OPTIONS, ID_TRAY_OPTIONS},
-        {"separator position runs nothing", {2, TRUE}, -1, 0, 0},
+        {"separator position runs nothing", {5, TRUE}, -1, 0, 0},
         {"position past the end", {9, TRUE}, FALSE, 0, 0},
         // By id the stored value is the command whether or not the menu holds it.
         {"id not in the menu", {12345, FALSE}, FALSE, 0, 12345},
