@@ -133,6 +133,27 @@ TEST_F(NotesList, HideAndShowAllFromTheMenuAndTheHotkey) {
     EXPECT_TRUE(IsWindow(host));
 }
 
+TEST_F(NotesList, ATakenHotkeyLeavesTheTrayRunningWithoutIt) {
+    // This process holds the key first, as another program would.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN | MOD_SHIFT, 'K'));
+    dir.Write(NoteName(0), e2e::NoteFileBytes(kRects[0], NoteText(0)));
+    trayProcess = tray::StartTray(dir);
+    ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
+    HWND note = tray::NoteWindows(trayProcess.Id())[0];
+    PressHotkey();
+    MSG msg;
+    EXPECT_TRUE(e2e::WaitUntil([&] { return PeekMessageA(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE) != 0; }))
+        << "the key stays with its holder";
+    Sleep(500);
+    EXPECT_FALSE(IsIconic(note));
+    EXPECT_TRUE(trayProcess.Running());
+    EXPECT_TRUE(tray::WaitForIconCount(1));
+    // The menu's commands work without it.
+    PickTrayItem(trayProcess, kHideAll);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsIconic(note) != FALSE; }));
+    UnregisterHotKey(nullptr, 1);
+}
+
 TEST_F(NotesList, FilterOpenAndFollowTheFolder) {
     ASSERT_NO_FATAL_FAILURE(StartSixNotes());
     HWND list = OpenList();
