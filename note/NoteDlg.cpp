@@ -106,16 +106,34 @@ LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
 
 // A monitor that went away may have taken the note with it: it comes back as at start.
 LRESULT CNoteDlg::OnDisplayChange(WPARAM /*wParam*/, LPARAM /*lParam*/) {
-    // Its restored place is left to Gather Notes and the next start.
-    if (IsIconic()) return 0;
-    CRect rc;
-    GetWindowRect(&rc);
-    RECT placed = PlaceOnScreen(rc);
-    if (!EqualRect(&placed, &rc)) {
+    if (IsIconic()) {
+        // Where it comes back to when restored, in work-area coordinates.
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (!GetWindowPlacement(&placement) ||
+            !GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
+            return 0;
+        CRect rc(placement.rcNormalPosition);
+        CPoint offset(monitor.rcWork.left - monitor.rcMonitor.left,
+                      monitor.rcWork.top - monitor.rcMonitor.top);
+        rc.OffsetRect(offset.x, offset.y);
+        CRect placed(PlaceOnScreen(rc));
+        if (placed == rc) return 0;
+        placed.OffsetRect(-offset.x, -offset.y);
+        placement.rcNormalPosition = placed;
+        placement.showCmd = SW_SHOWMINNOACTIVE;
+        SetWindowPlacement(&placement);
+    } else {
+        CRect rc;
+        GetWindowRect(&rc);
+        RECT placed = PlaceOnScreen(rc);
+        if (EqualRect(&placed, &rc)) return 0;
         SetWindowPos(nullptr, placed.left, placed.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_edit.SaveNote();
     }
+    m_edit.SaveNote();
     return 0;
 }
 

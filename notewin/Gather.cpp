@@ -16,8 +16,15 @@ bool RestoredRect(HWND note, RECT& rc) {
     if (!IsIconic(note)) return GetWindowRect(note, &rc) != FALSE;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (!GetWindowPlacement(note, &placement)) return false;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowPlacement(note, &placement) ||
+        !GetMonitorInfoA(MonitorFromWindow(note, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return false;
+    // In work-area coordinates.
     rc = placement.rcNormalPosition;
+    OffsetRect(&rc, monitor.rcWork.left - monitor.rcMonitor.left,
+               monitor.rcWork.top - monitor.rcMonitor.top);
     return true;
 }
 
