@@ -115,6 +115,8 @@ BOOL CNotesListDlg::OnInitDialog() {
         ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
     m_model.SetSort(static_cast<RowColumn>(m_state.sortColumn), m_state.ascending);
+    // A list opened again starts unfiltered, as its empty filter field says.
+    m_model.SetFilter(std::string());
     ::SendMessageA(Filter(), EM_LIMITTEXT, 255, 0);
     if (m_state.rc.right > m_state.rc.left) {
         RECT rc = PlaceOnScreen(m_state.rc);

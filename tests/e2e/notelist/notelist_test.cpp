@@ -124,12 +124,17 @@ TEST_F(NotesList, HideAndShowAllFromTheMenuAndTheHotkey) {
     EXPECT_EQ(kNotes - 1, static_cast<int>(tray::NoteWindows(trayProcess.Id()).size()))
         << "the closed note stays closed";
 
-    // The hotkey toggles, whichever window has the focus.
-    ASSERT_TRUE(e2e::Activate(notes[0]));
+    // The hotkey toggles from another program's window, which keeps the focus.
+    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 700, 450, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(e2e::Activate(other));
     PressHotkey();
     EXPECT_TRUE(e2e::WaitUntil([&] { return AllMinimized(); })) << "hotkey: hide";
     PressHotkey();
     EXPECT_TRUE(e2e::WaitUntil([&] { return AllShownAtTheirPlaces(); })) << "hotkey: show";
+    Sleep(300);
+    EXPECT_EQ(other, GetForegroundWindow()) << "showing the notes took the focus";
+    DestroyWindow(other);
     EXPECT_TRUE(IsWindow(host));
 }
 
