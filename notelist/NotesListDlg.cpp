@@ -48,7 +48,7 @@ const int kScanTicksWatched = 20;
 
 const char* const kColumnTitles[] = {"Note", "Changed", "Alarm"};
 // The note's column takes what the others leave of the list's width.
-const int kDefaultWidths[] = {0, 130, 120};
+const int kDefaultWidths[] = {0, 120, 110};
 const int kColumns = 3;
 
 // The swatch's side and the gaps around it, in pixels at 96 dpi.
