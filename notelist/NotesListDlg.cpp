@@ -5,10 +5,8 @@
 #include <algorithm>
 
 #include "framework/CommonControls.h"
-#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "note/Monitors.h"
-#include "note/NoteBounds.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
 #include "notelist/TextMatch.h"
