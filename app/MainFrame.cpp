@@ -15,6 +15,8 @@
 #include "note/OptionsDlg.h"
 #include "note/SaveFailure.h"
 #include "note/SaveLeftovers.h"
+#include "notelist/NotesListDlg.h"
+#include "notewin/RunningNotes.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
@@ -28,6 +30,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
     ON_COMMAND_RANGE(ID_TRAY_REOPEN_FIRST, ID_TRAY_REOPEN_FIRST + kClosedMenuSize - 1, OnReopen)
     ON_COMMAND(ID_TRAY_KEEPALARMS, OnKeepAlarms)
+    ON_COMMAND(ID_TRAY_SHOWALL, OnShowAll)
+    ON_COMMAND(ID_TRAY_HIDEALL, OnHideAll)
+    ON_COMMAND(ID_TRAY_NOTELIST, OnNotesList)
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 // clang-format on
@@ -36,11 +42,13 @@ namespace {
 
 const UINT kTrayCallback = WM_USER + 8;
 const DWORD kSplashMs = 1000;
+const int kShowHideHotkeyId = 1;
 
 } // namespace
 
 CMainFrame::CMainFrame() = default;
 
+// Out of line: the list's class is complete only here.
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
@@ -53,6 +61,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (m_tray.GetSafeHwnd() == NULL) return -1;
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
+    RegisterShowHideHotkey();
     ShowSplash(kSplashMs);
     PruneClosed(FileTimeNow());
     RemoveSaveLeftovers(FileTimeNow());
@@ -100,6 +109,44 @@ void CMainFrame::OnKeepAlarms() {
 void CMainFrame::OnAbout() {
     CAboutDlg dlg;
     dlg.DoModal();
+}
+
+void CMainFrame::RegisterShowHideHotkey() {
+    std::string problem;
+    // The tray runs on without it; the tip says why once, where the user looks for the icon.
+    if (!m_hotkey.Register(m_hWnd, kShowHideHotkeyId, ReadHotkeyText(kDefaultsFile), problem))
+        m_tray.SetTip(("Tacknote (" + problem + ")").c_str());
+}
+
+void CMainFrame::OnShowAll() {
+    ShowAllNotes(RunningNoteWindows());
+}
+
+void CMainFrame::OnHideAll() {
+    HideAllNotes(RunningNoteWindows());
+}
+
+LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM /*lParam*/) {
+    if (static_cast<int>(wParam) == kShowHideHotkeyId) ToggleAllNotes(RunningNoteWindows());
+    return 0;
+}
+
+// The menu names the hotkey that is registered now, or none.
+LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
+    HMENU menu = reinterpret_cast<HMENU>(wParam);
+    std::string key = m_hotkey.MenuText();
+    const std::pair<UINT, const char*> items[] = {{ID_TRAY_SHOWALL, "Show All Notes"},
+                                                  {ID_TRAY_HIDEALL, "Hide All Notes"}};
+    for (const auto& item : items) {
+        std::string text = key.empty() ? item.second : std::string(item.second) + "\t" + key;
+        ModifyMenuA(menu, item.first, MF_BYCOMMAND | MF_STRING, item.first, text.c_str());
+    }
+    return 0;
+}
+
+void CMainFrame::OnNotesList() {
+    if (!m_list) m_list.reset(new CNotesListDlg);
+    m_list->Open();
 }
 
 void CMainFrame::OnTrayClose() {

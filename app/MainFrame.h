@@ -1,8 +1,13 @@
 #pragma once
 
 #include "app/ReopenMenu.h"
+#include <memory>
+
 #include "app/SystemTray.h"
 #include "framework/FrameWnd.h"
+#include "notewin/HotkeyRegistration.h"
+
+class CNotesListDlg;
 
 // The tray instance's main window: never shown. Owns the notification-area icon, starts a
 // note process for every stored note and carries out the icon menu's commands. Created on
@@ -27,10 +32,18 @@ protected:
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
     afx_msg void OnReopen(UINT nID);
+    afx_msg void OnShowAll();
+    afx_msg void OnHideAll();
+    afx_msg void OnNotesList();
+    afx_msg LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void RegisterShowHideHotkey();
+
     CSystemTray m_tray;
     CReopenMenu m_reopen;
+    HotkeyRegistration m_hotkey;
+    std::unique_ptr<CNotesListDlg> m_list; // its window lives from "Notes..." until closed
 };

@@ -99,6 +99,13 @@ void CSystemTray::DeleteIcon() {
     m_bEnabled = FALSE;
 }
 
+void CSystemTray::SetTip(LPCSTR szTip) {
+    lstrcpynA(m_tnd.szTip, szTip ? szTip : "", 64);
+    if (!m_bEnabled) return;
+    m_tnd.uFlags = NIF_TIP;
+    NotifyIcon(NIM_MODIFY, &m_tnd);
+}
+
 BOOL CSystemTray::SetDefaultMenuItem(UINT uItem, BOOL bByPos) {
     if (m_default.uItem == uItem && m_default.bByPosition == bByPos) return TRUE;
     m_default.uItem = uItem;

@@ -27,6 +27,8 @@ public:
     BOOL IsIconShown() const { return m_bEnabled; }
     // Stores the popup's default item, by position or by command id.
     BOOL SetDefaultMenuItem(UINT uItem, BOOL bByPos);
+    // Replaces the tip (63 characters at most), also for the icon's later re-additions.
+    void SetTip(LPCSTR szTip);
 
     // The callback: wParam is the icon id, the low word of lParam the mouse message.
     virtual LRESULT OnIconNotify(WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,7 @@
 #include "note/NoteCommands.h"
 #include "note/NoteFile.h"
 #include "note/NoteOwner.h"
+#include "note/NoteRemote.h"
 #include "note/NoteState.h"
 
 // clang-format off
@@ -20,6 +21,8 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+    ON_MESSAGE(kMoveNoteMessage, OnMoveNote)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 // clang-format on
@@ -117,5 +120,48 @@ LRESULT CNoteDlg::OnQueryEndSession(WPARAM /*wParam*/, LPARAM /*lParam*/) {
 
 LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
     if (wParam) m_edit.SaveNote();
+    return 0;
+}
+
+// A monitor that went away may have taken the note with it: it comes back as at start.
+LRESULT CNoteDlg::OnDisplayChange(WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    if (IsIconic()) {
+        // Where it comes back to when restored, in work-area coordinates.
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (!GetWindowPlacement(&placement) ||
+            !GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
+            return 0;
+        CRect rc(placement.rcNormalPosition);
+        CPoint offset(monitor.rcWork.left - monitor.rcMonitor.left,
+                      monitor.rcWork.top - monitor.rcMonitor.top);
+        rc.OffsetRect(offset.x, offset.y);
+        CRect placed(PlaceOnScreen(rc));
+        if (placed == rc) return 0;
+        placed.OffsetRect(-offset.x, -offset.y);
+        placement.rcNormalPosition = placed;
+        placement.showCmd = SW_SHOWMINNOACTIVE;
+        SetWindowPlacement(&placement);
+    } else {
+        CRect rc;
+        GetWindowRect(&rc);
+        RECT placed = PlaceOnScreen(rc);
+        if (EqualRect(&placed, &rc)) return 0;
+        SetWindowPos(nullptr, placed.left, placed.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_edit.SaveNote();
+    return 0;
+}
+
+// The tray gathers notes that are off every monitor.
+LRESULT CNoteDlg::OnMoveNote(WPARAM wParam, LPARAM lParam) {
+    if (IsIconic()) ShowWindow(SW_SHOWNOACTIVATE);
+    int x = static_cast<int>(static_cast<LONG_PTR>(wParam));
+    int y = static_cast<int>(lParam);
+    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_edit.SaveNote();
     return 0;
 }

@@ -34,6 +34,8 @@ protected:
     afx_msg void OnAlarm();
     afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMoveNote(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

@@ -10,6 +10,7 @@
 #define IDD_NOTE 102
 #define IDD_OPTIONS 103
 #define IDD_ALARM 107
+#define IDD_NOTELIST 110
 #define IDC_DRAG 202             // cursor shown while a note is dragged
 #define IDC_NOTE_EDIT 206
 
@@ -39,6 +40,13 @@
 #define IDC_ALARM_BEEP 225       // "Beep"
 #define IDC_ALARM_SHAKE 226      // "Shake"
 
+// Notes list (template 110)
+#define IDC_NOTELIST_FINDLABEL 340
+#define IDC_NOTELIST_FILTER 341  // the filter, as typed
+#define IDC_NOTELIST_LIST 342    // SysListView32, report view, one row per note file
+#define IDC_NOTELIST_COUNT 343   // "6 notes", "1 of 6 notes"
+#define IDC_NOTELIST_GATHER 344  // "Gather Notes"
+
 #define ID_TRAY_NEWPAPER 32771
 #define ID_TRAY_OPTIONS 32772
 #define ID_TRAY_ABOUT 32773
@@ -46,3 +54,8 @@
 // "Reopen Closed Note": one command per listed note, FIRST + its place in the submenu (ten).
 #define ID_TRAY_REOPEN_FIRST 32780
 #define ID_TRAY_KEEPALARMS 32800 // "Keep Alarms Over Restarts", a check item
+#define ID_TRAY_SHOWALL 32810
+#define ID_TRAY_HIDEALL 32811
+#define ID_TRAY_NOTELIST 32812
+#define ID_NOTELIST_OPEN 32813   // the list's context menu
+#define ID_NOTELIST_GATHER 32814

@@ -14,6 +14,7 @@
 #include "NoteDriver.h"
 #include "e2e.h"
 #include "res/resource.h"
+#include "tray_driver.h"
 
 namespace {
 
@@ -223,6 +224,46 @@ TEST_F(Screens, About)
     if (!about) GTEST_SKIP() << "\"About...\" opens no \"About Tacknote\" box in this build yet";
     Picture("about", {about});
     PostMessageA(about, WM_COMMAND, IDOK, 0);
+}
+
+// The notes list, filtered: the word found in the first line of some notes and further down
+// in another. The notes themselves are minimized out of the picture.
+TEST_F(Screens, NotesList)
+{
+    const char* const texts[] = {
+        "Saturday:\r\nbread, cheese, grapes\r\ncall Anna about the picnic",
+        "Dentist\r\nTuesday 9:30",
+        "Picnic basket: plates, cups, the blue rug",
+        "Book train tickets\r\nfor Sunday",
+        "Ideas for the garden\r\nherbs by the kitchen door",
+    };
+    const char* const backs[] = {"80FFFF", "C0FFC0", "C0E0FF", "FFE0C0", "E0C0FF"};
+    for (int i = 0; i < 5; ++i) {
+        std::string name = "tkn" + std::to_string(i + 1);
+        RECT rc = {40 + i * 30, 40 + i * 30, 240 + i * 30, 160 + i * 30};
+        dir.Write(name + ".ini", Look("800000", backs[i], 200, 120, -16));
+        dir.Write(name + ".tkn", e2e::NoteFileBytes(rc, texts[i]));
+    }
+    e2e::Process trayProcess = tray::StartTray(dir);
+    ASSERT_TRUE(tray::WaitForNotes(5, trayProcess.Id()));
+    HWND host = tray::HostWindow(trayProcess.Id());
+    ASSERT_NE(host, nullptr);
+    PostMessageA(host, WM_COMMAND, ID_TRAY_HIDEALL, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        for (HWND note : tray::NoteWindows(trayProcess.Id()))
+            if (!IsIconic(note)) return false;
+        return true;
+    }));
+    // From the icon's menu, as the user opens it: the tray then may take the foreground.
+    ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
+    HWND menu = tray::WaitForMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_NOTELIST));
+    HWND list = e2e::WaitForWindow(trayProcess.Id(), "#32770", "Tacknote Notes", 3000);
+    if (!list) GTEST_SKIP() << "\"Notes...\" opens no notes list in this build yet";
+    e2e::TypeText("picnic");
+    Picture("notelist", {list});
+    e2e::PressKey(VK_ESCAPE);
 }
 
 } // namespace
