@@ -59,7 +59,8 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     Abandon();
     if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
-        ::SendMessageA(hNote, WM_SYSCOMMAND, SC_RESTORE, 0);
+        // Restored without activation: the window the user types in keeps the keyboard.
+        ::ShowWindow(hNote, SW_SHOWNOACTIVATE);
         ::UpdateWindow(hNote);
     }
     if (!bShake && !bBeep) return;
