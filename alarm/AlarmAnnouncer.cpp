@@ -42,6 +42,8 @@ bool CAlarmAnnouncer::ShakeOrigin(HWND hNote, CPoint* pt)
     return true;
 }
 
+HWND CAlarmAnnouncer::s_hRestoring = nullptr;
+
 BEGIN_MESSAGE_MAP(CAlarmAnnouncer, CWnd)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -60,7 +62,9 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
         // Restored without activation: the window the user types in keeps the keyboard.
+        s_hRestoring = hNote;
         ::ShowWindow(hNote, SW_SHOWNOACTIVATE);
+        s_hRestoring = nullptr;
         ::UpdateWindow(hNote);
     }
     if (!bShake && !bBeep) return;

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include "AlarmDriver.h"
 #include "NoteDriver.h"
@@ -69,7 +71,8 @@ TEST_F(Everyday, ActivationAndRestoreKeepTheCaretAndSelection) {
     e2e::PressKey(VK_HOME, false, true);
     for (int i = 0; i < 7; ++i) e2e::PressKey(VK_RIGHT);
     for (int i = 0; i < 3; ++i) e2e::PressKey(VK_RIGHT, false, false, true);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return Selection(note) == std::make_pair(7, 10); }));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Selection(note) == std::make_pair(7, 10); }))
+        << Selection(note).first << "," << Selection(note).second;
 
     ASSERT_TRUE(thief.Steal());
     ASSERT_TRUE(e2e::Activate(note));
@@ -108,9 +111,12 @@ TEST_F(Everyday, AnAlarmRestoresItsNoteWithoutTakingTheKeyboard) {
     e2e::PressKey(VK_END, false, true);
 
     // The alarm check runs every 15 s.
+    fprintf(stderr, "DBG before fg=%p note=%p alarm=%p\n", (void*)GetForegroundWindow(), (void*)note, (void*)alarmNote);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsIconic(alarmNote); }, 20000))
         << "the alarm did not restore its note";
+    fprintf(stderr, "DBG restored fg=%p\n", (void*)GetForegroundWindow());
     Sleep(500);
+    fprintf(stderr, "DBG later fg=%p\n", (void*)GetForegroundWindow());
     EXPECT_EQ(note, GetForegroundWindow());
     EXPECT_EQ(notes::EditOf(note), FocusOf(note));
     EXPECT_EQ(std::make_pair(2, 2), Selection(alarmNote));
@@ -163,9 +169,13 @@ TEST_F(Everyday, AFullNoteSaysSoOnce) {
     SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
 
+    // The balloon: a tooltip control, whatever class the program made it through.
     auto hint = [&] {
-        for (HWND w : e2e::TopLevelWindows(process.Id(), "tooltips_class32", nullptr, true))
-            return w;
+        for (HWND w : e2e::TopLevelWindows(process.Id(), nullptr, nullptr, true)) {
+            char cls[64] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            if (strstr(cls, "tooltips_class32")) return w;
+        }
         return HWND(nullptr);
     };
     e2e::PressKey(VK_END, false, true);

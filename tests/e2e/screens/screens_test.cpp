@@ -197,7 +197,7 @@ TEST_F(Screens, NoteFull)
     CloseClipboard();
     e2e::PressKey(VK_END, false, true);
     e2e::PressKey('V', false, true);
-    HWND tip = WaitForOtherWindow(process.Id(), "tooltips_class32", {}, 3000);
+    HWND tip = WaitForOtherWindow(process.Id(), nullptr, {note}, 3000);
     ASSERT_NE(tip, nullptr) << "no hint";
     Picture("note-full", {note, tip});
 }
