@@ -31,6 +31,39 @@ void UnmarkOrigin(HWND hNote)
     ::RemovePropA(hNote, kOrigin);
 }
 
+// Refuses activation and focus on this thread for as long as it lives.
+LRESULT CALLBACK RefuseFocus(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_SETFOCUS || code == HCBT_ACTIVATE) return 1;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class FocusRefusal {
+public:
+    FocusRefusal()
+        : m_hook(::SetWindowsHookExA(WH_CBT, RefuseFocus, nullptr, ::GetCurrentThreadId()))
+    {
+    }
+    ~FocusRefusal()
+    {
+        if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    }
+    FocusRefusal(const FocusRefusal&) = delete;
+    FocusRefusal& operator=(const FocusRefusal&) = delete;
+
+private:
+    HHOOK m_hook;
+};
+
+// A window restored from minimized takes the focus even when asked not to activate; where
+// windows have no manager to mediate, that alone moves the keyboard away from the window the
+// user types in. The note gets neither activation nor focus.
+void RestoreQuietly(HWND hNote)
+{
+    FocusRefusal refusal;
+    ::ShowWindow(hNote, SW_SHOWNOACTIVATE);
+}
+
 } // namespace
 
 bool CAlarmAnnouncer::ShakeOrigin(HWND hNote, CPoint* pt)
@@ -41,8 +74,6 @@ bool CAlarmAnnouncer::ShakeOrigin(HWND hNote, CPoint* pt)
     pt->y = static_cast<LONG>(reinterpret_cast<INT_PTR>(y));
     return true;
 }
-
-HWND CAlarmAnnouncer::s_hRestoring = nullptr;
 
 BEGIN_MESSAGE_MAP(CAlarmAnnouncer, CWnd)
     ON_WM_TIMER()
@@ -62,9 +93,7 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
         // Restored without activation: the window the user types in keeps the keyboard.
-        s_hRestoring = hNote;
-        ::ShowWindow(hNote, SW_SHOWNOACTIVATE);
-        s_hRestoring = nullptr;
+        RestoreQuietly(hNote);
         ::UpdateWindow(hNote);
     }
     if (!bShake && !bBeep) return;

@@ -27,9 +27,6 @@ public:
     // Where hNote stands when it is not being shaken: a save during the shake must store
     // the note's place, not one of the shake's corners. False when it is not shaking.
     static bool ShakeOrigin(HWND hNote, CPoint* pt);
-    // True while the announcement restores hNote: its window must not take activation
-    // then (the system activates a window restored in a process that has none active).
-    static bool IsRestoring(HWND hNote) { return hNote && hNote == s_hRestoring; }
     // Runs the rest of a running announcement at once.
     void Finish();
     // Ends a running announcement now, the note back at its place.
@@ -44,7 +41,6 @@ private:
     bool Step();
     void Stop();
 
-    static HWND s_hRestoring;
     HWND m_hNote = nullptr;
     ShakeSequence m_shake;
     bool m_bShaking = false;

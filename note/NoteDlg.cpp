@@ -1,6 +1,5 @@
 #include "note/NoteDlg.h"
 
-#include "alarm/AlarmAnnouncer.h"
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
@@ -20,7 +19,6 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_WM_DESTROY()
-    ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -101,10 +99,4 @@ void CNoteDlg::OnAlarm() {
 LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
     if (wParam) m_edit.SaveNote();
     return 0;
-}
-
-// An alarm shows its note without taking the keyboard from the window the user types in.
-void CNoteDlg::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
-    if (CAlarmAnnouncer::IsRestoring(m_hWnd)) lpwndpos->flags |= SWP_NOACTIVATE;
-    CDialog::OnWindowPosChanging(lpwndpos);
 }

@@ -29,7 +29,6 @@ protected:
     afx_msg void OnAlarm();
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
-    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "AlarmDriver.h"
@@ -111,12 +110,9 @@ TEST_F(Everyday, AnAlarmRestoresItsNoteWithoutTakingTheKeyboard) {
     e2e::PressKey(VK_END, false, true);
 
     // The alarm check runs every 15 s.
-    fprintf(stderr, "DBG before fg=%p note=%p alarm=%p\n", (void*)GetForegroundWindow(), (void*)note, (void*)alarmNote);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsIconic(alarmNote); }, 20000))
         << "the alarm did not restore its note";
-    fprintf(stderr, "DBG restored fg=%p\n", (void*)GetForegroundWindow());
     Sleep(500);
-    fprintf(stderr, "DBG later fg=%p\n", (void*)GetForegroundWindow());
     EXPECT_EQ(note, GetForegroundWindow());
     EXPECT_EQ(notes::EditOf(note), FocusOf(note));
     EXPECT_EQ(std::make_pair(2, 2), Selection(alarmNote));
@@ -199,3 +195,4 @@ TEST_F(Everyday, AFullNoteSaysSoOnce) {
 }
 
 } // namespace
+
