@@ -77,20 +77,23 @@ TEST_F(Everyday, ActivationAndRestoreKeepTheCaretAndSelection) {
     ASSERT_TRUE(e2e::Activate(note));
     EXPECT_EQ(std::make_pair(7, 10), Selection(note)) << "after activation";
 
-    ASSERT_TRUE(notes::PickMenuCommand(note, 200, 200, notes::kMinimize));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(note) != FALSE; }, 3000));
-    // As the taskbar button does.
-    PostMessageA(note, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsIconic(note); }, 3000));
-    ASSERT_TRUE(e2e::Activate(note));
-    EXPECT_EQ(std::make_pair(7, 10), Selection(note)) << "after restore";
-
     e2e::PressKey(VK_END, false, true);
     ASSERT_TRUE(thief.Steal());
     ASSERT_TRUE(e2e::Activate(note));
     e2e::TypeText("x");
     EXPECT_TRUE(e2e::WaitUntil([&] { return NoteText(note) == "Dentist at 10:15x"; }, 3000))
         << NoteText(note);
+
+    e2e::PressKey(VK_HOME, false, true);
+    for (int i = 0; i < 7; ++i) e2e::PressKey(VK_RIGHT, false, false, true);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Selection(note) == std::make_pair(0, 7); }));
+    ASSERT_TRUE(notes::PickMenuCommand(note, 200, 200, notes::kMinimize));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(note) != FALSE; }, 3000));
+    // As the taskbar button does.
+    PostMessageA(note, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsIconic(note); }, 3000));
+    ASSERT_TRUE(e2e::Activate(note));
+    EXPECT_EQ(std::make_pair(0, 7), Selection(note)) << "after restore";
 }
 
 // The restore of a due alarm activated its note, and the next key went there.
