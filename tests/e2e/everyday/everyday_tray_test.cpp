@@ -2,6 +2,8 @@
 // kept to sizes a note can show.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 
 #include "NoteDriver.h"
@@ -133,6 +135,36 @@ TEST_F(EverydayTray, AFontSizeOf614IsRefusedOrClamped) {
     ReleaseDC(nullptr, screen);
     EXPECT_LE(std::abs(height), limit) << height;
     EXPECT_NE(0, height);
+}
+
+} // namespace
+
+namespace {
+
+// A larger size pushed the note past the bottom of the screen.
+TEST_F(EverydayTray, OptionsKeepAGrownNoteOnItsScreen) {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT rc = {work.right - 340, work.bottom - 260, work.right - 20, work.bottom - 20};
+    dir.Write("tkn3.ini", notes::BuiltInSettingsBytes(320, 240));
+    e2e::Process process;
+    HWND note = notes::StartStoredNote(dir, process, "tkn3.tkn", e2e::NoteFileBytes(rc, "grow"));
+    ASSERT_NE(nullptr, note);
+    PostMessageA(notes::EditOf(note), WM_COMMAND, notes::kOptions, 0);
+    HWND options = e2e::WaitForWindow(process.Id(), "#32770", "Tacknote Options", 5000);
+    ASSERT_NE(nullptr, options);
+    SendMessageA(GetDlgItem(options, IDC_OPT_WIDTHSPIN), UDM_SETPOS, 0, MAKELPARAM(600, 0));
+    SendMessageA(GetDlgItem(options, IDC_OPT_HEIGHTSPIN), UDM_SETPOS, 0, MAKELPARAM(450, 0));
+    PostMessageA(options, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        RECT now = e2e::WindowRect(note);
+        return now.right - now.left == 600 && now.bottom - now.top == 450;
+    })) << "not resized";
+    RECT now = e2e::WindowRect(note);
+    EXPECT_LE(now.right, work.right);
+    EXPECT_LE(now.bottom, work.bottom);
+    EXPECT_GE(now.left, work.left);
+    EXPECT_GE(now.top, work.top);
 }
 
 } // namespace
