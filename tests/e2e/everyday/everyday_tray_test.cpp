@@ -104,9 +104,14 @@ TEST_F(EverydayTray, AFontSizeOf614IsRefusedOrClamped) {
     ASSERT_NE(nullptr, font) << "no font dialog";
     HWND size = GetDlgItem(font, 0x472); // the size box
     ASSERT_NE(nullptr, size);
-    HWND sizeEdit = FindWindowExA(size, nullptr, "Edit", nullptr);
-    SendMessageA(sizeEdit ? sizeEdit : size, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("614"));
-    PostMessageA(font, WM_COMMAND, IDOK, 0);
+    // Typed as a user types it, then Enter for OK.
+    RECT box = e2e::WindowRect(size);
+    e2e::Click(box.left + 10, box.top + 8);
+    e2e::PressKey(VK_HOME);
+    e2e::PressKey(VK_END, false, false, true);
+    e2e::TypeText("614");
+    Sleep(300);
+    e2e::PressKey(VK_RETURN);
 
     // Either the dialog says the size is out of range, or it hands the size back and the
     // options clamp it.
@@ -133,8 +138,11 @@ TEST_F(EverydayTray, AFontSizeOf614IsRefusedOrClamped) {
     HDC screen = GetDC(nullptr);
     const int limit = MulDiv(72, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    EXPECT_LE(std::abs(height), limit) << height;
-    EXPECT_NE(0, height);
+    if (refusal) {
+        EXPECT_EQ(-24, height); // nothing taken
+    } else {
+        EXPECT_EQ(-limit, height) << "614 points taken as they were, or not at all";
+    }
 }
 
 } // namespace
