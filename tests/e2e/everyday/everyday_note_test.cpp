@@ -24,6 +24,13 @@ protected:
     }
 };
 
+// Activation from outside can be slow on a loaded machine; the user would click again.
+bool Reactivate(HWND note) {
+    for (int i = 0; i < 3; ++i)
+        if (e2e::Activate(note)) return true;
+    return false;
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
@@ -74,12 +81,12 @@ TEST_F(Everyday, ActivationAndRestoreKeepTheCaretAndSelection) {
         << Selection(note).first << "," << Selection(note).second;
 
     ASSERT_TRUE(thief.Steal());
-    ASSERT_TRUE(e2e::Activate(note));
+    ASSERT_TRUE(Reactivate(note));
     EXPECT_EQ(std::make_pair(7, 10), Selection(note)) << "after activation";
 
     e2e::PressKey(VK_END, false, true);
     ASSERT_TRUE(thief.Steal());
-    ASSERT_TRUE(e2e::Activate(note));
+    ASSERT_TRUE(Reactivate(note));
     e2e::TypeText("x");
     EXPECT_TRUE(e2e::WaitUntil([&] { return NoteText(note) == "Dentist at 10:15x"; }, 3000))
         << NoteText(note);
@@ -92,7 +99,7 @@ TEST_F(Everyday, ActivationAndRestoreKeepTheCaretAndSelection) {
     // As the taskbar button does.
     PostMessageA(note, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsIconic(note); }, 3000));
-    ASSERT_TRUE(e2e::Activate(note));
+    ASSERT_TRUE(Reactivate(note));
     EXPECT_EQ(std::make_pair(0, 7), Selection(note)) << "after restore";
 }
 
