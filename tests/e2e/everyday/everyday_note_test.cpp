@@ -158,6 +158,12 @@ TEST_F(Everyday, BlankPaperComesBackWithCtrlZAndWithTheMenusUndo) {
     ASSERT_TRUE(notes::PickMenuCommand(note, 200, 200, notes::kUndo));
     EXPECT_TRUE(e2e::WaitUntil([&] { return NoteText(note) == "keep this"; }, 3000))
         << NoteText(note);
+
+    // Ctrl+A, as the menu shows it, selects the text and types nothing.
+    e2e::PressKey(VK_HOME, false, true);
+    e2e::PressKey('A', false, true);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Selection(note) == std::make_pair(0, 9); }));
+    EXPECT_EQ("keep this", NoteText(note));
 }
 
 // 5,000 characters typed into a full note kept 173, and nothing said so.
