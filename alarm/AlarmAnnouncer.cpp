@@ -31,6 +31,39 @@ void UnmarkOrigin(HWND hNote)
     ::RemovePropA(hNote, kOrigin);
 }
 
+// Refuses activation and focus on this thread for as long as it lives.
+LRESULT CALLBACK RefuseFocus(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_SETFOCUS || code == HCBT_ACTIVATE) return 1;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class FocusRefusal {
+public:
+    FocusRefusal()
+        : m_hook(::SetWindowsHookExA(WH_CBT, RefuseFocus, nullptr, ::GetCurrentThreadId()))
+    {
+    }
+    ~FocusRefusal()
+    {
+        if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    }
+    FocusRefusal(const FocusRefusal&) = delete;
+    FocusRefusal& operator=(const FocusRefusal&) = delete;
+
+private:
+    HHOOK m_hook;
+};
+
+// A window restored from minimized takes the focus even when asked not to activate; where
+// windows have no manager to mediate, that alone moves the keyboard away from the window the
+// user types in. The note gets neither activation nor focus.
+void RestoreQuietly(HWND hNote)
+{
+    FocusRefusal refusal;
+    ::ShowWindow(hNote, SW_SHOWNOACTIVATE);
+}
+
 } // namespace
 
 bool CAlarmAnnouncer::ShakeOrigin(HWND hNote, CPoint* pt)
@@ -60,7 +93,8 @@ void CAlarmAnnouncer::Announce(HWND hNote, BOOL bShake, BOOL bBeep)
     m_mark.Stop();
     if (!::IsWindow(hNote)) return;
     if (::IsIconic(hNote)) {
-        ::SendMessageA(hNote, WM_SYSCOMMAND, SC_RESTORE, 0);
+        // Restored without activation: the window the user types in keeps the keyboard.
+        RestoreQuietly(hNote);
         ::UpdateWindow(hNote);
     }
     if (!bShake && !bBeep) {

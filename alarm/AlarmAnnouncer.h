@@ -1,7 +1,8 @@
-// CAlarmAnnouncer: announces a due alarm on its note. A minimized note is restored at once;
-// the shake and the beeps then run in steps from a timer of this (message-only) window, so the
-// note keeps painting and answering while it shakes, and the shake ends at the note's place.
-// Once done, the note is marked for the user's attention until it is activated.
+// CAlarmAnnouncer: announces a due alarm on its note. A minimized note is restored at once,
+// without taking the keyboard; the shake and the beeps then run in steps from a timer of this
+// (message-only) window, so the note keeps painting and answering while it shakes, and the
+// shake ends at the note's place. Once done, the note is marked for the user's attention
+// until it is activated.
 #pragma once
 
 #include "alarm/AttentionMark.h"

@@ -59,6 +59,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     // the tray instance.
     m_tray.AddIcon(NULL, kTrayCallback, "Tacknote", hIcon, IDR_TRAYMENU);
     if (m_tray.GetSafeHwnd() == NULL) return -1;
+    // Never shown, but the owner of the tray's dialogs and messages: a window owned by a
+    // topmost one is topmost too, so none of them opens under a note kept on top.
+    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     RegisterShowHideHotkey();
@@ -74,10 +77,10 @@ void CMainFrame::LoadDefaults() {
 }
 
 void CMainFrame::SaveDefaults() {
-    // The tray host is never shown, so the message has no owner.
+    // Owned by the hidden host, which keeps it above notes kept on top.
     DWORD error = 0;
     if (!WriteSettingsFile(kDefaultsFile, g_settings, &error))
-        ReportSaveFailure(NULL, SaveFailure{kDefaultsFile, error});
+        ReportSaveFailure(m_hWnd, SaveFailure{kDefaultsFile, error});
 }
 
 void CMainFrame::RestoreNotes() {

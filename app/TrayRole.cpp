@@ -28,8 +28,9 @@ bool AnotherTrayRuns() {
 
 BOOL StartTrayInstance() {
     if (AnotherTrayRuns()) {
+        // Above notes kept on top, which would otherwise hide it and take its Enter.
         MessageBoxA(NULL, "Tacknote is already running in the System Tray.", kTitle,
-                    MB_ICONINFORMATION);
+                    MB_ICONINFORMATION | MB_TOPMOST | MB_SETFOREGROUND);
         return FALSE;
     }
     // The frame deletes itself when its window is destroyed, also when creation fails.

@@ -103,3 +103,13 @@ RECT PlaceOnWorkAreas(const RECT& rc, const std::vector<RECT>& workAreas)
     return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + width),
                 static_cast<LONG>(top + height)};
 }
+
+LONG ClampFontHeight(LONG lfHeight, int logPixelsY)
+{
+    if (lfHeight == 0 || logPixelsY <= 0) return lfHeight;
+    const LONG magnitude = lfHeight < 0 ? -lfHeight : lfHeight;
+    const LONG low = MulDiv(kMinFontPoints, logPixelsY, 72);
+    const LONG high = MulDiv(kMaxFontPoints, logPixelsY, 72);
+    const LONG clamped = magnitude < low ? low : magnitude > high ? high : magnitude;
+    return lfHeight < 0 ? -clamped : clamped;
+}

@@ -14,6 +14,14 @@ const int kMinNoteHeight = 45, kMaxNoteHeight = 450;
 // grab it with the mouse and open its menu.
 const int kGrabSize = 24;
 
+// The font sizes the Options dialog offers, in points, both ends included: a note shows a
+// few words at the largest.
+const int kMinFontPoints = 6, kMaxFontPoints = 72;
+
+// A LOGFONT height (negative: character height, positive: cell height, in pixels at
+// logPixelsY) brought within those sizes, keeping its sign; 0 (the default size) stays.
+LONG ClampFontHeight(LONG lfHeight, int logPixelsY);
+
 int ClampNoteWidth(long long width);
 int ClampNoteHeight(long long height);
 

@@ -1,10 +1,18 @@
 #include "note/NoteCommands.h"
 
-const NoteMenuEntry kNoteMenu[12] = {
-    {ID_NOTE_BLANK, "Blank Paper"},  {ID_NOTE_PRINT, "Print..."},
-    {ID_NOTE_SAVE, "Save..."},       {ID_NOTE_ALARM, "Alarm..."},
-    {ID_NOTE_OPTIONS, "Options..."}, {0, nullptr},
-    {ID_NOTE_NEWPAPER, "New Paper"}, {0, nullptr},
-    {ID_NOTE_ABOUT, "About..."},     {0, nullptr},
-    {ID_NOTE_MINIMIZE, "Minimize"},  {ID_NOTE_CLOSE, "Close"},
-};
+bool IsNoteCommandEnabled(UINT nID, const NoteEditState& state) {
+    switch (nID) {
+    case ID_NOTE_UNDO:
+        return state.canUndo && !state.readOnly;
+    case ID_NOTE_CUT:
+        return state.hasSelection && !state.readOnly;
+    case ID_NOTE_COPY:
+        return state.hasSelection;
+    case ID_NOTE_PASTE:
+        return state.clipboardHasText && !state.readOnly;
+    case ID_NOTE_SELECTALL:
+        return state.hasText;
+    default:
+        return true;
+    }
+}

@@ -12,10 +12,12 @@
 #include "note/CommandTail.h"
 #include "note/NoteCommands.h"
 #include "note/NoteFile.h"
+#include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
 #include "note/NoteState.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
+#include "placement/Cascade.h"
 #include "res/resource.h"
 
 namespace {
@@ -28,6 +30,24 @@ const UINT kSaveFailedMessage = WM_APP + 0x40;
 // control's own timer ids, which share this window.
 const UINT_PTR kSaveTimerId = 0x5A7E;
 const UINT kSaveDelayMs = 600;
+const UINT kFullHintMs = 8000;
+const char kFullHintTitle[] = "This note is full";
+const char kFullHintText[] =
+    "What does not fit is not kept. Options... in the note's menu can make the note larger "
+    "or its font smaller.";
+
+bool g_bFullHintShown = false; // the hint shows once per note process
+
+// The work area of the monitor that holds most of `rc`.
+RECT WorkAreaOf(const RECT& rc) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &monitor))
+        return monitor.rcWork;
+    RECT work = rc;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
 
 } // namespace
 
@@ -47,6 +67,9 @@ BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
     ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocusReflect)
     ON_WM_CAPTURECHANGED()
     ON_MESSAGE(kSaveFailedMessage, OnSaveFailed)
+    ON_WM_GETDLGCODE()
+    ON_WM_CHAR()
+    ON_CONTROL_REFLECT(EN_MAXTEXT, OnMaxTextReflect)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -183,7 +206,32 @@ void CNoteEdit::RunFirstPaintSetup() {
         // The stored size wins over the settings' size; the text still fills the window.
         MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
         SetFocus();
+    } else {
+        PlaceNewNote();
     }
+}
+
+// Every new note is centred; one that would stand on another note moves aside, as a new
+// window of a cascade does.
+void CNoteEdit::PlaceNewNote() {
+    CWnd* note = GetParent();
+    CRect rc;
+    note->GetWindowRect(&rc);
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    RECT place = CascadePlace(rc, OtherNoteRects(note->m_hWnd), WorkAreaOf(rc), step);
+    if (place.left != rc.left || place.top != rc.top)
+        note->SetWindowPos(nullptr, place.left, place.top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CNoteEdit::KeepInsideWorkArea() {
+    CWnd* note = GetParent();
+    CRect rc;
+    note->GetWindowRect(&rc);
+    RECT inside = KeepInside(rc, WorkAreaOf(rc));
+    if (inside.left != rc.left || inside.top != rc.top)
+        note->SetWindowPos(nullptr, inside.left, inside.top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH CNoteEdit::CtlColor(CDC* pDC, UINT /*nCtlColor*/) {
@@ -199,11 +247,13 @@ void CNoteEdit::OnUpdateReflect() {
 }
 
 void CNoteEdit::OnKillFocusReflect() {
+    m_fullHint.Hide();
     SaveNote();
 }
 
 // The left button never edits: it drags the whole note. The caret moves by keyboard only.
 void CNoteEdit::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
+    m_fullHint.Hide();
     GetParent()->GetWindowRect(&m_rcWindow);
     ClientToScreen(&point);
     m_ptLast = point;
@@ -251,10 +301,16 @@ void CNoteEdit::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     // A multi-line edit in a dialog closes the dialog on Escape; a note must not.
     if (nChar == VK_ESCAPE) return;
     if (nChar == VK_DELETE) ExplainReadOnly();
+    // The menu shows Ctrl+A for Select All; the control itself knows no such key.
+    if (nChar == 'A' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        SetSel(0, -1);
+        return;
+    }
     Default();
 }
 
 void CNoteEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+    if (nChar == 1) return; // Ctrl+A, handled as its key went down
     // Typing, Enter, Backspace, Ctrl+V and Ctrl+X; not Ctrl+C or other shortcuts.
     if (nChar >= ' ' || nChar == '\r' || nChar == '\b' || nChar == 0x16 || nChar == 0x18)
         ExplainReadOnly();
@@ -272,17 +328,44 @@ void CNoteEdit::ExplainReadOnly() {
     GetParent()->MessageBox(message.c_str(), "Tacknote", MB_ICONINFORMATION);
 }
 
+// The dialog manager selects the whole text of a control that asks for it (DLGC_HASSETSEL)
+// whenever it hands it the focus: on activation, restore and Alt+Tab. The next key typed
+// then replaced the note; the caret and selection stay where the user left them instead.
+UINT CNoteEdit::OnGetDlgCode() {
+    return static_cast<UINT>(Default()) & ~DLGC_HASSETSEL;
+}
+
+// The control refused text that would run past the bottom or past the limit of a note file.
+void CNoteEdit::OnMaxTextReflect() {
+    MessageBeep(MB_OK);
+    if (g_bFullHintShown) return;
+    g_bFullHintShown = true;
+    CPoint caret;
+    GetCaretPos(&caret);
+    CRect client;
+    GetClientRect(&client);
+    // The tip points just below the caret's line, where the user is looking.
+    LONG lineHeight = g_settings.lf.lfHeight < 0 ? -g_settings.lf.lfHeight : g_settings.lf.lfHeight;
+    caret.y += lineHeight > 0 ? lineHeight : GetSystemMetrics(SM_CYCAPTION);
+    if (!client.PtInRect(caret)) caret = CPoint(client.Width() / 2, client.bottom - 1);
+    ClientToScreen(&caret);
+    m_fullHint.Show(this, caret, kFullHintTitle, kFullHintText, kFullHintMs);
+}
+
 void CNoteEdit::OnContextMenu(CWnd* /*pWnd*/, CPoint point) {
     // From the keyboard (Shift+F10, the menu key) the position is -1,-1: use the caret's.
     if (point.x == -1 && point.y == -1) {
         GetCaretPos(&point);
         ClientToScreen(&point);
     }
+    m_fullHint.Hide();
+    const NoteEditState state = EditState();
     CMenu menu;
     menu.CreatePopupMenu();
     for (const NoteMenuEntry& entry : kNoteMenu) {
         if (entry.nID) {
-            menu.AppendMenu(MF_STRING, entry.nID, entry.pszText);
+            UINT flags = IsNoteCommandEnabled(entry.nID, state) ? MF_STRING : MF_STRING | MF_GRAYED;
+            menu.AppendMenu(flags, entry.nID, entry.pszText);
         } else {
             menu.AppendMenu(MF_SEPARATOR);
         }
@@ -290,7 +373,42 @@ void CNoteEdit::OnContextMenu(CWnd* /*pWnd*/, CPoint point) {
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
+NoteEditState CNoteEdit::EditState() const {
+    int start = 0, end = 0;
+    GetSel(start, end);
+    NoteEditState state{};
+    state.canUndo = CanUndo() != FALSE;
+    state.hasSelection = start != end;
+    state.readOnly = (GetStyle() & ES_READONLY) != 0;
+    state.clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+    state.hasText = GetWindowTextLength() > 0;
+    return state;
+}
+
+bool CNoteEdit::OnEditCommand(UINT nID) {
+    switch (nID) {
+    case ID_NOTE_UNDO:
+        Undo();
+        return true;
+    case ID_NOTE_CUT:
+        Cut();
+        return true;
+    case ID_NOTE_COPY:
+        Copy();
+        return true;
+    case ID_NOTE_PASTE:
+        Paste();
+        return true;
+    case ID_NOTE_SELECTALL:
+        SetSel(0, -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
 BOOL CNoteEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (OnEditCommand(static_cast<UINT>(wParam))) return CEdit::OnCommand(wParam, lParam);
     // The whole value: a menu command carries notification code 0.
     switch (wParam) {
     case ID_NOTE_BLANK:
@@ -344,6 +462,7 @@ void CNoteEdit::OnOptions() {
     COptionsDlg dlg;
     if (dlg.DoModal() != IDOK) return;
     ApplySettings();
+    KeepInsideWorkArea();
     SaveNoteSettings();
     // A new size is the note file's to keep as well.
     ScheduleSave();

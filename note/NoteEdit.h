@@ -3,10 +3,12 @@
 // whole window with the left button, carries out the context menu, and saves the note each
 // time it loses the focus and soon after each change of its text or place.
 
+#include "balloon/BalloonTip.h"
 #include "framework/Controls.h"
 #include "framework/GdiObjects.h"
 #include "framework/Geometry.h"
 #include "framework/WndTimer.h"
+#include "note/NoteCommands.h"
 #include "note/SaveFailure.h"
 
 class CNoteEdit : public CEdit {
@@ -48,6 +50,9 @@ protected:
     afx_msg void OnKillFocusReflect();
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg LRESULT OnSaveFailed(WPARAM wParam, LPARAM lParam);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnMaxTextReflect();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -67,6 +72,13 @@ private:
     void OnCloseNote();
     void OnSaveText();
     void OnPrint();
+    // Undo, Cut, Copy, Paste, Select All; false for any other command.
+    bool OnEditCommand(UINT nID);
+    NoteEditState EditState() const;
+    // Moves a new note off any note it would stand on.
+    void PlaceNewNote();
+    // Keeps the note inside the work area of its monitor after a change of size.
+    void KeepInsideWorkArea();
 
     COLORREF m_crText;
     COLORREF m_crBack;
@@ -79,4 +91,5 @@ private:
     CWndTimer m_saveTimer;       // runs between a change and its save
     BOOL m_bToldReadOnly = FALSE;
     SaveFailure m_saveFailure;   // what the message will name
+    CBalloonTip m_fullHint;      // says once that the note is full
 };

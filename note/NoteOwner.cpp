@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -56,6 +57,31 @@ BOOL CALLBACK FindMarked(HWND window, LPARAM param)
         search->found = window;
         return FALSE;
     }
+    return TRUE;
+}
+
+BOOL CALLBACK IsOwnerMark(HWND /*window*/, LPSTR name, HANDLE /*data*/, ULONG_PTR param)
+{
+    // Integer atoms come as numbers, not names.
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) == 0) return TRUE;
+    if (strncmp(name, kOwnerPrefix, sizeof kOwnerPrefix - 1) != 0) return TRUE;
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+}
+
+struct OtherNotes {
+    HWND self;
+    std::vector<RECT> rects;
+};
+
+BOOL CALLBACK AddOtherNote(HWND window, LPARAM param)
+{
+    OtherNotes* notes = reinterpret_cast<OtherNotes*>(param);
+    if (window == notes->self || IsIconic(window)) return TRUE;
+    bool marked = false;
+    EnumPropsExA(window, IsOwnerMark, reinterpret_cast<LPARAM>(&marked));
+    RECT rc;
+    if (marked && GetWindowRect(window, &rc)) notes->rects.push_back(rc);
     return TRUE;
 }
 
@@ -150,4 +176,11 @@ HWND FindOwnerWindow(const std::string& name)
     Search search{name.c_str(), nullptr};
     EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<RECT> OtherNoteRects(HWND self)
+{
+    OtherNotes notes{self, {}};
+    EnumWindows(AddOtherNote, reinterpret_cast<LPARAM>(&notes));
+    return notes.rects;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The owner name for a full path: the same for every letter case of the path, different
 // for different paths, and usable as a kernel object name (no backslash, short).
@@ -35,3 +36,7 @@ void UnmarkOwnerWindow(HWND window);
 
 // The top-level window marked with `name`; nullptr when there is none.
 HWND FindOwnerWindow(const std::string& name);
+
+// The rectangles of the other running notes' windows that are not minimized, shown or still
+// about to show; a new note keeps clear of them.
+std::vector<RECT> OtherNoteRects(HWND self);

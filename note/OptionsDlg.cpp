@@ -68,6 +68,11 @@ BOOL COptionsDlg::OnInitDialog() {
     m_spinWidth.SetBuddy(&m_stWidth);
     m_spinHeight.SetRange(kMinHeight, kMaxHeight);
     m_spinHeight.SetBuddy(&m_stHeight);
+    // A click moves one pixel; an arrow held down speeds up, so that the far end of the
+    // range is a few seconds away.
+    UDACCEL accel[] = {{0, 1}, {1, 5}, {2, 20}};
+    m_spinWidth.SetAccel(3, accel);
+    m_spinHeight.SetAccel(3, accel);
     ShowValues(g_settings);
     return TRUE;
 }
@@ -114,10 +119,16 @@ BOOL COptionsDlg::PickColor(COLORREF& cr) {
 }
 
 void COptionsDlg::OnFont() {
-    CFontDialog dlg(&m_lf, CF_SCREENFONTS | CF_EFFECTS, NULL, this);
+    CFontDialog dlg(&m_lf, CF_SCREENFONTS | CF_EFFECTS | CF_LIMITSIZE, NULL, this);
+    dlg.m_cf.nSizeMin = kMinFontPoints;
+    dlg.m_cf.nSizeMax = kMaxFontPoints;
     dlg.m_cf.rgbColors = m_crText;
     if (dlg.DoModal() != IDOK) return;
     dlg.GetCurrentFont(&m_lf);
+    // The dialog refuses a typed size out of range; a font it hands back anyway is brought
+    // into range, so that a note never shows one giant letter.
+    CClientDC dc(this);
+    m_lf.lfHeight = ClampFontHeight(m_lf.lfHeight, dc.GetDeviceCaps(LOGPIXELSY));
     // The font dialog's colour wins over the one chosen with "Text Color...".
     m_crText = dlg.GetColor();
     PaintTextSwatch();

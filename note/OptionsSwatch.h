@@ -16,6 +16,7 @@ struct SwatchLook {
 };
 
 // Paints a cx x cy bitmap compatible with hdcRef: a one-pixel black border around crFill,
-// and the sample string at x 0 with its baseline on the bottom edge. Empty when the size is
+// and inside it as much of the sample string as shows whole, in a font no taller than the
+// inside. Empty when the size is
 // empty or GDI is out of resources.
 CBitmap PaintSwatchBitmap(HDC hdcRef, int cx, int cy, const SwatchLook& look);

@@ -61,12 +61,17 @@ bool TypeInto(HWND note, const std::string& typed, const std::string& expected) 
     return e2e::WaitUntil([&] { return NoteText(note) == expected; }, 3000);
 }
 
-bool PickMenuCommand(HWND note, int x, int y, int commandIndex) {
+int MenuDowns(UINT commandId) {
+    // Down from no lit entry lights the first; separators are skipped.
+    return NoteMenuCommandIndex(commandId);
+}
+
+bool PickMenuCommand(HWND note, int x, int y, UINT commandId) {
     DWORD pid = e2e::WindowProcessId(note);
     e2e::Click(x, y, true);
     HWND menu = e2e::WaitForWindow(pid, "#32768", nullptr, 3000);
     if (!menu) return false;
-    e2e::PickMenuItem(menu, commandIndex);
+    e2e::PickMenuItem(menu, MenuDowns(commandId));
     return e2e::WaitUntil([&] { return !IsWindowVisible(menu); }, 3000);
 }
 

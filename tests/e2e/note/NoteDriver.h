@@ -7,6 +7,7 @@
 #include <string>
 
 #include "e2e.h"
+#include "note/NoteCommands.h"
 
 namespace notes {
 
@@ -30,19 +31,26 @@ std::string BuiltInSettingsBytes(int width, int height);
 // Types into the active note and waits until its control holds `expected`.
 bool TypeInto(HWND note, const std::string& typed, const std::string& expected);
 
-// Opens the note's context menu with a right click at (x, y) and picks the n-th command
-// (1 = "Blank Paper" ... 9 = "Close"; separators are not counted). False when no menu came.
-bool PickMenuCommand(HWND note, int x, int y, int commandIndex);
-enum MenuCommand {
-    kBlankPaper = 1,
-    kPrint,
-    kSave,
-    kAlarm,
-    kOptions,
-    kNewPaper,
-    kAbout,
-    kMinimize,
-    kClose
+// Opens the note's context menu with a right click at (x, y) and picks the command with that
+// id (note/NoteCommands.h). False when no menu came.
+bool PickMenuCommand(HWND note, int x, int y, UINT commandId);
+// The number of Down presses that light the command in an opened menu.
+int MenuDowns(UINT commandId);
+enum MenuCommand : UINT {
+    kUndo = ID_NOTE_UNDO,
+    kCut = ID_NOTE_CUT,
+    kCopy = ID_NOTE_COPY,
+    kPaste = ID_NOTE_PASTE,
+    kSelectAll = ID_NOTE_SELECTALL,
+    kBlankPaper = ID_NOTE_BLANK,
+    kPrint = ID_NOTE_PRINT,
+    kSave = ID_NOTE_SAVE,
+    kAlarm = ID_NOTE_ALARM,
+    kOptions = ID_NOTE_OPTIONS,
+    kNewPaper = ID_NOTE_NEWPAPER,
+    kAbout = ID_NOTE_ABOUT,
+    kMinimize = ID_NOTE_MINIMIZE,
+    kClose = ID_NOTE_CLOSE
 };
 
 // A plain top-level window of the test process that takes the focus from the note.

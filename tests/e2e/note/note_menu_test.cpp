@@ -18,7 +18,7 @@ protected:
     const RECT kStored = {100, 150, 420, 390};
 };
 
-TEST_F(NoteMenu, MenuShowsTwelveEntriesAndBlankPaperEmptiesTheNote) {
+TEST_F(NoteMenu, MenuShowsEighteenEntriesAndBlankPaperEmptiesTheNote) {
     notes::FocusThief thief;
     e2e::Process note;
     HWND window = StartStored(note, "text to blank");
@@ -28,10 +28,10 @@ TEST_F(NoteMenu, MenuShowsTwelveEntriesAndBlankPaperEmptiesTheNote) {
     HWND menu = e2e::WaitForWindow(note.Id(), "#32768", nullptr, 3000);
     ASSERT_NE(nullptr, menu) << "no context menu";
     notes::Snapshot("note-menu");
-    // Nine commands and three separators; another menu (the edit control's own) is shorter.
+    // Fourteen commands and four separators; another menu (the edit control's own) is shorter.
     RECT rc = e2e::WindowRect(menu);
-    EXPECT_GT(rc.bottom - rc.top, 9 * 17);
-    e2e::PickMenuItem(menu, notes::kBlankPaper);
+    EXPECT_GT(rc.bottom - rc.top, 14 * 17);
+    e2e::PickMenuItem(menu, notes::MenuDowns(notes::kBlankPaper));
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return NoteText(window).empty(); }, 3000));
     EXPECT_EQ(NoteFileBytes(kStored, "text to blank"), dir.Read("tkn4.tkn"));

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -173,9 +174,35 @@ TEST_F(Screens, NoteMenu)
     e2e::Click(rc.left + 210, rc.top + 60, true);
     HWND menu = e2e::WaitForWindow(process.Id(), "#32768", nullptr, 3000);
     ASSERT_NE(menu, nullptr) << "no context menu";
-    e2e::MoveMouse(rc.left + 260, e2e::WindowRect(menu).top + 10); // the first item lit
+    // "Select All" lit: the edit commands above it are greyed in a note with nothing selected.
+    const int itemHeight = GetSystemMetrics(SM_CYMENU) - 2;
+    e2e::MoveMouse(rc.left + 260, e2e::WindowRect(menu).top + 4 + itemHeight * 9 / 2);
     Picture("note-menu", {note, menu});
     e2e::PressKey(VK_ESCAPE);
+}
+
+// A note too full for what was pasted, and the hint it gives once.
+TEST_F(Screens, NoteFull)
+{
+    e2e::Process process;
+    const RECT rc = {80, 120, 300, 250};
+    HWND note = ShowNote(process, "tkn3", rc, "Call the garage about the brakes",
+                         Look("800000", "80FFFF", rc.right - rc.left, rc.bottom - rc.top, -20));
+    ASSERT_NE(note, nullptr);
+    std::string pasted;
+    for (int i = 0; i < 20; ++i) pasted += " and the tyres, and the lights";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+    memcpy(GlobalLock(memory), pasted.c_str(), pasted.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    e2e::PressKey(VK_END, false, true);
+    e2e::PressKey('V', false, true);
+    HWND tip = WaitForOtherWindow(process.Id(), nullptr, {note}, 3000);
+    ASSERT_NE(tip, nullptr) << "no hint";
+    Picture("note-full", {note, tip});
 }
 
 TEST_F(Screens, Options)

@@ -108,3 +108,22 @@ TEST(NoteBounds, NearestWorkAreaPrefersOverlapThenDistance) {
 }
 
 } // namespace
+
+namespace {
+
+// A mistyped 614 in the font dialog made the note one giant letter.
+TEST(NoteBounds, FontHeightsClampToTheOfferedSizes) {
+    struct Case {
+        LONG height;
+        int dpi;
+        LONG expected;
+    } cases[] = {
+        {-24, 96, -24}, {24, 96, 24},    {0, 96, 0},        {-819, 96, -96}, {819, 96, 96},
+        {-2, 96, -8},   {-96, 96, -96},  {-97, 96, -96},    {-8, 96, -8},    {-7, 96, -8},
+        {-819, 120, -120}, {-5, 120, -10}, {-24, 0, -24},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, ClampFontHeight(c.height, c.dpi)) << c.height << " at " << c.dpi;
+}
+
+} // namespace

@@ -72,19 +72,25 @@ TEST(SwatchBitmap, NothingForAnEmptySize) {
     EXPECT_TRUE(Swatch(57, -1, look).Empty());
 }
 
-TEST(SwatchBitmap, SampleTextSitsOnTheBottomEdgeInTheTextColour) {
+// A large font's sample was cut at the top and its descenders at the bottom edge.
+TEST(SwatchBitmap, SampleShowsWholeInsideTheBorderInTheTextColour) {
     struct Case {
         const char* face;
         LONG height;
         LONG weight;
+        BYTE italic;
     };
-    const Case cases[] = {
-        {"Arial", -24, FW_BOLD}, {"Liberation Serif", -12, FW_NORMAL}, {"Arial", -40, FW_NORMAL}};
+    const Case cases[] = {{"Arial", -24, FW_BOLD, 0},
+                          {"Liberation Serif", -12, FW_NORMAL, 0},
+                          {"Arial", -40, FW_NORMAL, 0},
+                          {"Arial", -96, FW_BOLD, TRUE},
+                          {"Liberation Serif", -8, FW_NORMAL, 0}};
     const int cx = 57, cy = 23;
     for (const Case& c : cases) {
         LOGFONTA lf = {};
         lf.lfHeight = c.height;
         lf.lfWeight = c.weight;
+        lf.lfItalic = c.italic;
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = NONANTIALIASED_QUALITY; // exact text-colour pixels to look for
         strcpy(lf.lfFaceName, c.face);
@@ -95,29 +101,30 @@ TEST(SwatchBitmap, SampleTextSitsOnTheBottomEdgeInTheTextColour) {
         Swatch s(cx, cy, look);
         ASSERT_FALSE(s.Empty());
 
-        // The ascent the sample was placed with.
-        HDC screen = GetDC(NULL);
-        HFONT font = CreateFontIndirectA(&lf);
-        HGDIOBJ old = SelectObject(screen, font);
-        TEXTMETRICA tm;
-        GetTextMetricsA(screen, &tm);
-        SelectObject(screen, old);
-        DeleteObject(font);
-        ReleaseDC(NULL, screen);
-
-        int top = cy, bottom = -1, left = cx;
+        int top = cy, bottom = -1, left = cx, right = -1;
         for (int y = 0; y < cy; ++y)
             for (int x = 0; x < cx; ++x)
                 if (s.At(x, y) == look.crText) {
                     top = y < top ? y : top;
                     bottom = y > bottom ? y : bottom;
                     left = x < left ? x : left;
+                    right = x > right ? x : right;
                 }
-        ASSERT_GE(bottom, 0) << c.face << ": no text drawn";
-        // Capitals reach from the ascent down to the baseline, which is the bottom edge.
-        EXPECT_GE(top, cy - tm.tmAscent - 1) << c.face;
-        EXPECT_GE(bottom, cy - 3) << c.face;
-        EXPECT_LE(left, 3) << c.face << ": the sample starts at the left edge";
+        ASSERT_GE(bottom, 0) << c.face << c.height << ": no text drawn";
+        // The border stays whole, and the text does not touch it above or below: no letter
+        // is cut there.
+        for (int x = 0; x < cx; ++x) {
+            EXPECT_EQ(RGB(0, 0, 0), s.At(x, 0)) << c.face << c.height << " top " << x;
+            EXPECT_EQ(RGB(0, 0, 0), s.At(x, cy - 1)) << c.face << c.height << " bottom " << x;
+        }
+        EXPECT_GE(top, 2) << c.face << c.height;
+        EXPECT_LE(bottom, cy - 2) << c.face << c.height;
+        EXPECT_LE(left, 4) << c.face << c.height << ": the sample starts at the left edge";
+        EXPECT_LE(right, cx - 2) << c.face << c.height;
+        // A sample that fills the height: large fonts are drawn at the swatch's size.
+        if (c.height <= -24) {
+            EXPECT_GE(bottom - top, cy / 2) << c.face << c.height;
+        }
     }
 }
 
