@@ -1,6 +1,8 @@
 #include "app/NoteApp.h"
 
 #include "app/TrayRole.h"
+#include "dpi/DpiApi.h"
+#include "dpi/DpiScale.h"
 #include "note/CommandTail.h"
 #include "note/NoteDlg.h"
 #include "note/NoteName.h"
@@ -16,12 +18,17 @@ CNoteApp::~CNoteApp() = default;
 
 BOOL CNoteApp::InitInstance() {
     Enable3dControlsStatic();
+    // The manifest asks for it already; this covers a copy of the exe stripped of it.
+    EnableDpiAwareness();
     const char* tail = m_lpCmdLine ? m_lpCmdLine : "";
     switch (RoleForTail(tail)) {
     case ProcessRole::Tray:
         return StartTrayInstance();
     case ProcessRole::NewNote:
-        if (!PrepareNewNote(SystemNames(), GetSystemMetrics(SM_CXSCREEN))) return FALSE;
+        // The size table is in file units, as the note's size is.
+        if (!PrepareNewNote(SystemNames(),
+                            DeviceToFile(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(SystemDpi()))))
+            return FALSE;
         // Owned from the start, so that a tray restarted before its first save can't open
         // it a second time.
         if (!TakeNoteOwnership(g_szNoteFile)) return FALSE;

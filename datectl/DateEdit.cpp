@@ -3,6 +3,7 @@
 #include "datectl/CalendarPopup.h"
 #include "datectl/DropButton.h"
 #include "datectl/PopupPlacement.h"
+#include "dpi/DpiApi.h"
 
 #include <algorithm>
 
@@ -119,7 +120,7 @@ void CDateEdit::PlaceButton()
     CRect rc;
     GetWindowRect(&rc);
     pParent->ScreenToClient(&rc);
-    const CRect rcButton = DropButtonRect(rc);
+    const CRect rcButton = DropButtonRect(rc, static_cast<int>(DpiForWindow(pParent->m_hWnd)));
     m_pDropButton->SetWindowPos(nullptr, rcButton.left, rcButton.top, rcButton.Width(),
                                 rcButton.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,6 +1,9 @@
 #include "datectl/DropButton.h"
 
 #include "datectl/DateEdit.h"
+#include "dpi/DpiApi.h"
+#include "dpi/DpiScale.h"
+#include "dpi/PixelBitmap.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDropButton, CButton)
@@ -17,7 +20,13 @@ CDropButton::~CDropButton()
 int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CButton::OnCreate(lpCreateStruct) == -1) return -1;
-    if (m_bitmap.LoadBitmap(IDB_DROPARROW)) SetBitmap(m_bitmap);
+    if (!m_bitmap.LoadBitmap(IDB_DROPARROW)) return 0;
+    int factor = WholeFactorForDpi(static_cast<int>(DpiForWindow(m_hWnd)));
+    if (HBITMAP big = factor > 1 ? EnlargedBitmap(m_bitmap, factor) : nullptr) {
+        m_bitmap.DeleteObject();
+        m_bitmap.Attach(big);
+    }
+    SetBitmap(m_bitmap);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // program icon and the alarm check timer.
 
 #include "alarm/AlarmDlg.h"
+#include "dpi/WindowIcons.h"
 #include "framework/Dialog.h"
 #include "note/NoteEdit.h"
 #include "res/resource.h"
@@ -29,10 +30,12 @@ protected:
     afx_msg void OnAlarm();
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
     HICON m_hIcon;
+    CWindowIcons m_icons; // caption and taskbar, at the window's dpi
 };

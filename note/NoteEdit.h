@@ -22,6 +22,9 @@ public:
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
     // options dialog ends with OK.
     void ApplySettings();
+    // The font again at the note window's dpi, and the text filling the window; after the
+    // window moved to a monitor of another dpi.
+    void ApplyDpi();
     // dwSel packs start and end as EM_GETSEL returns them.
     void SetSelection(DWORD dwSel, BOOL bNoScroll);
     // The print dialog, then the text on the chosen printer (NoteEditOutput.cpp).
@@ -45,6 +48,7 @@ protected:
 
 private:
     void RunFirstPaintSetup();
+    void ApplyFont(UINT dpi);
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);
