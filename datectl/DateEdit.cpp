@@ -108,7 +108,7 @@ void CDateEdit::CreateDropButton()
     CWnd* pParent = GetParent();
     if (!pParent) return;
     m_pDropButton = std::make_unique<CDropButton>(this);
-    m_pDropButton->Create("", WS_CHILD | WS_VISIBLE | BS_BITMAP, CRect(0, 0, 0, 0), pParent,
+    m_pDropButton->Create("", WS_CHILD | WS_VISIBLE | BS_ICON, CRect(0, 0, 0, 0), pParent,
                           IDC_DROPBUTTON);
     PlaceButton();
 }

@@ -13,7 +13,7 @@ END_MESSAGE_MAP()
 
 CDropButton::~CDropButton()
 {
-    // The window goes before the bitmap it shows.
+    // The window goes before the picture it shows.
     if (m_hWnd) DestroyWindow();
 }
 
@@ -21,12 +21,10 @@ int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CButton::OnCreate(lpCreateStruct) == -1) return -1;
     if (!m_bitmap.LoadBitmap(IDB_DROPARROW)) return 0;
+    // The bitmap's light grey is its background: a themed button face shows through instead.
     int factor = WholeFactorForDpi(static_cast<int>(DpiForWindow(m_hWnd)));
-    if (HBITMAP big = factor > 1 ? EnlargedBitmap(m_bitmap, factor) : nullptr) {
-        m_bitmap.DeleteObject();
-        m_bitmap.Attach(big);
-    }
-    SetBitmap(m_bitmap);
+    m_arrow.Reset(PixelIcon(m_bitmap, RGB(192, 192, 192), factor));
+    if (m_arrow.Get()) SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_arrow.Get()));
     return 0;
 }
 
