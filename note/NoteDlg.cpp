@@ -4,8 +4,6 @@
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
-#include "note/Monitors.h"
-#include "note/NoteBounds.h"
 #include "note/NoteCommands.h"
 #include "note/NoteDpi.h"
 #include "note/NoteFile.h"

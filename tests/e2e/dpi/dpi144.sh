@@ -8,7 +8,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${WINEPREFIX:-}" ] && [ -n "${WINELOADER:-}" ] ||
   fail "no Wine prefix: run this through scripts/test.sh"
 prefix=$build/wine144/pfx
-if [ ! -f "$prefix/.dpi144-ready" ]; then
+# Made again whenever the suite's prefix was made after it.
+if [ ! -f "$prefix/.dpi144-ready" ] || [ "$WINEPREFIX/.tacknote-ready" -nt "$prefix/.dpi144-ready" ]; then
   rm -rf "$prefix"
   mkdir -p "$(dirname "$prefix")"
   cp -a "$WINEPREFIX" "$prefix"
