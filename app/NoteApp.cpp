@@ -26,8 +26,8 @@ BOOL CNoteApp::InitInstance() {
         return StartTrayInstance();
     case ProcessRole::NewNote:
         // The size table is in file units, as the note's size is.
-        if (!PrepareNewNote(SystemNames(),
-                            DeviceToFile(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(SystemDpi()))))
+        if (!PrepareNewNote(SystemNames(), DeviceToFile(GetSystemMetrics(SM_CXSCREEN),
+                                                        static_cast<int>(SystemDpi()))))
             return FALSE;
         // Owned from the start, so that a tray restarted before its first save can't open
         // it a second time.

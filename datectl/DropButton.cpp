@@ -24,7 +24,8 @@ int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The bitmap's light grey is its background: a themed button face shows through instead.
     int factor = WholeFactorForDpi(static_cast<int>(DpiForWindow(m_hWnd)));
     m_arrow.Reset(PixelIcon(m_bitmap, RGB(192, 192, 192), factor));
-    if (m_arrow.Get()) SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_arrow.Get()));
+    if (m_arrow.Get())
+        SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_arrow.Get()));
     return 0;
 }
 

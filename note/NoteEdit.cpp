@@ -144,7 +144,8 @@ void CNoteEdit::ApplySettings() {
     m_brBack.DeleteObject();
     m_brBack.CreateSolidBrush(m_crBack);
 
-    int width = FileToDevice(g_settings.nWidth, dpi), height = FileToDevice(g_settings.nHeight, dpi);
+    int width = FileToDevice(g_settings.nWidth, dpi);
+    int height = FileToDevice(g_settings.nHeight, dpi);
     GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0, width,
                               height, SWP_NOMOVE);
     MoveWindow(0, 0, width, height, TRUE);

@@ -92,7 +92,8 @@ SIZE DialogBaseUnits() {
     TEXTMETRICA tm = {};
     GetTextMetricsA(screen, &tm);
     SIZE letters = {};
-    GetTextExtentPoint32A(screen, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+    const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    GetTextExtentPoint32A(screen, alphabet, 52, &letters);
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     DeleteObject(font);
