@@ -53,7 +53,11 @@ CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
-    HICON hIcon = AfxGetApp()->LoadIcon(IDI_TACKNOTE);
+    // The shell shows the icon at the small size of the system dpi; that image stays sharp.
+    const int cxSmall = GetSystemMetrics(SM_CXSMICON);
+    HICON hIcon =
+        static_cast<HICON>(LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE),
+                                      IMAGE_ICON, cxSmall, cxSmall, LR_SHARED));
     // An icon the shell refuses now (at logon it may not be ready) is tried again for a while,
     // and the stored notes come back either way. Only a system that can never show one ends
     // the tray instance.

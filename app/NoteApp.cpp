@@ -1,6 +1,8 @@
 #include "app/NoteApp.h"
 
 #include "app/TrayRole.h"
+#include "dpi/DpiApi.h"
+#include "dpi/DpiScale.h"
 #include "note/CommandTail.h"
 #include "note/NoteDlg.h"
 #include "note/NoteName.h"
@@ -16,6 +18,8 @@ CNoteApp::~CNoteApp() = default;
 
 BOOL CNoteApp::InitInstance() {
     Enable3dControlsStatic();
+    // The manifest asks for it already; this covers a copy of the exe stripped of it.
+    EnableDpiAwareness();
     const char* tail = m_lpCmdLine ? m_lpCmdLine : "";
     switch (RoleForTail(tail)) {
     case ProcessRole::Tray:
@@ -45,7 +49,10 @@ BOOL CNoteApp::InitInstance() {
 bool CNoteApp::StartNewNote() {
     const int kAttempts = 8;
     for (int i = 0; i < kAttempts; ++i) {
-        if (!PrepareNewNote(SystemNames(), GetSystemMetrics(SM_CXSCREEN))) return false;
+        // The size table is in file units, as the note's size is.
+        int screenWidth =
+            DeviceToFile(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(SystemDpi()));
+        if (!PrepareNewNote(SystemNames(), screenWidth)) return false;
         if (ClaimNoteName(g_szNoteFile)) return true;
     }
     return false;

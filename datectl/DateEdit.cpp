@@ -3,6 +3,7 @@
 #include "datectl/CalendarPopup.h"
 #include "datectl/DropButton.h"
 #include "datectl/PopupPlacement.h"
+#include "dpi/DpiApi.h"
 
 #include <algorithm>
 
@@ -107,7 +108,7 @@ void CDateEdit::CreateDropButton()
     CWnd* pParent = GetParent();
     if (!pParent) return;
     m_pDropButton = std::make_unique<CDropButton>(this);
-    m_pDropButton->Create("", WS_CHILD | WS_VISIBLE | BS_BITMAP, CRect(0, 0, 0, 0), pParent,
+    m_pDropButton->Create("", WS_CHILD | WS_VISIBLE | BS_ICON, CRect(0, 0, 0, 0), pParent,
                           IDC_DROPBUTTON);
     PlaceButton();
 }
@@ -119,7 +120,7 @@ void CDateEdit::PlaceButton()
     CRect rc;
     GetWindowRect(&rc);
     pParent->ScreenToClient(&rc);
-    const CRect rcButton = DropButtonRect(rc);
+    const CRect rcButton = DropButtonRect(rc, static_cast<int>(DpiForWindow(pParent->m_hWnd)));
     m_pDropButton->SetWindowPos(nullptr, rcButton.left, rcButton.top, rcButton.Width(),
                                 rcButton.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,6 +1,9 @@
 #include "datectl/DropButton.h"
 
 #include "datectl/DateEdit.h"
+#include "dpi/DpiApi.h"
+#include "dpi/DpiScale.h"
+#include "dpi/PixelBitmap.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDropButton, CButton)
@@ -10,14 +13,19 @@ END_MESSAGE_MAP()
 
 CDropButton::~CDropButton()
 {
-    // The window goes before the bitmap it shows.
+    // The window goes before the picture it shows.
     if (m_hWnd) DestroyWindow();
 }
 
 int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CButton::OnCreate(lpCreateStruct) == -1) return -1;
-    if (m_bitmap.LoadBitmap(IDB_DROPARROW)) SetBitmap(m_bitmap);
+    if (!m_bitmap.LoadBitmap(IDB_DROPARROW)) return 0;
+    // The bitmap's light grey is its background: a themed button face shows through instead.
+    int factor = WholeFactorForDpi(static_cast<int>(DpiForWindow(m_hWnd)));
+    m_arrow.Reset(PixelIcon(m_bitmap, RGB(192, 192, 192), factor));
+    if (m_arrow.Get())
+        SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_arrow.Get()));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Controls.h"
+#include "dpi/PixelBitmap.h"
 #include "framework/GdiObjects.h"
 
 class CDateEdit;
@@ -17,6 +18,7 @@ public:
 
     CDateEdit* m_pOwner; // the field it serves
     CBitmap m_bitmap;    // the arrow, bitmap resource 12
+    COwnedIcon m_arrow;  // the same at the window's dpi, on a clear background
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

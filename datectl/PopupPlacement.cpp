@@ -1,10 +1,12 @@
 #include "datectl/PopupPlacement.h"
 
-CRect DropButtonRect(const CRect& rcField)
+#include "dpi/DpiScale.h"
+
+CRect DropButtonRect(const CRect& rcField, int dpi)
 {
     const int x = rcField.right + 1;
     const int y = rcField.top + 1;
-    return CRect(x, y, x + 16, rcField.bottom - 1);
+    return CRect(x, y, x + FileToDevice(16, dpi), rcField.bottom - 1);
 }
 
 CRect KeepInsideWorkArea(const CRect& rc, const CRect& rcWork)

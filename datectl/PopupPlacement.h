@@ -8,8 +8,9 @@
 #include "framework/Geometry.h"
 
 // The drop button for a field whose window rectangle (in its parent's client coordinates) is
-// rcField: 1 px right of it, 16 px wide, 1 px in from its top and bottom.
-CRect DropButtonRect(const CRect& rcField);
+// rcField: 1 px right of it, 16 px wide at 96 dpi (scaled to `dpi`), 1 px in from its top and
+// bottom.
+CRect DropButtonRect(const CRect& rcField, int dpi = 96);
 
 // rc moved (never resized) so that as much of it as fits lies inside rcWork: it is moved up
 // or left when it sticks out at the bottom or right, and down or right, taking precedence,

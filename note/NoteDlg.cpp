@@ -1,11 +1,13 @@
 #include "note/NoteDlg.h"
 
+#include "dpi/DpiApi.h"
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "note/NoteCommands.h"
 #include "note/Monitors.h"
 #include "note/NoteBounds.h"
-#include "note/NoteCommands.h"
+#include "note/NoteDpi.h"
 #include "note/NoteFile.h"
 #include "note/NoteOwner.h"
 #include "note/NoteRemote.h"
@@ -24,6 +26,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_MESSAGE(kMoveNoteMessage, OnMoveNote)
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -39,8 +42,7 @@ void CNoteDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNoteDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
     SetWindowText("Tacknote");
     // The control takes no more than a note file keeps, so no save ever cuts visible text.
     m_edit.LimitText(kMaxNoteText);
@@ -52,11 +54,11 @@ BOOL CNoteDlg::OnInitDialog() {
     if (IsStoredRectPresent(g_rcStored)) {
         // A rectangle from another screen layout or a hand-edited file must still come up
         // where the user can reach it; the file keeps the old one until the next save.
-        g_rcStored = PlaceOnScreen(ClampNoteRect(g_rcStored));
+        g_rcStored = PlaceStoredRect(g_rcStored);
         ShowWindow(SW_HIDE);
         // Placed before it is first shown, so that a stored note never flashes up at the
         // centre; the first paint applies the same rectangle again.
-        CRect rc(g_rcStored);
+        CRect rc(StoredRectToScreen(g_rcStored));
         SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -163,5 +165,18 @@ LRESULT CNoteDlg::OnMoveNote(WPARAM wParam, LPARAM lParam) {
     int y = static_cast<int>(lParam);
     SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_edit.SaveNote();
+    return 0;
+}
+
+// Moved to a monitor of another dpi: the system's suggested rectangle keeps the note's size in
+// file units. Before the first paint the move is the note's own placing, already scaled.
+LRESULT CNoteDlg::OnDpiChanged(WPARAM /*wParam*/, LPARAM lParam) {
+    if (!g_bInitPending) {
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        m_edit.ApplyDpi();
+    }
+    m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
     return 0;
 }

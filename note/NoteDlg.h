@@ -3,6 +3,7 @@
 // program icon and the alarm check timer.
 
 #include "alarm/AlarmDlg.h"
+#include "dpi/WindowIcons.h"
 #include "framework/Dialog.h"
 #include "note/NoteAlarmKeeper.h"
 #include "note/NoteEdit.h"
@@ -37,6 +38,7 @@ protected:
     afx_msg LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnMoveNote(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -44,4 +46,5 @@ private:
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
     HICON m_hIcon;
+    CWindowIcons m_icons; // caption and taskbar, at the window's dpi
 };

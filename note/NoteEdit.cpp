@@ -6,11 +6,14 @@
 #include "alarm/AlarmAnnouncer.h"
 #include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
+#include "dpi/DpiApi.h"
+#include "dpi/DpiScale.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/NoteCommands.h"
+#include "note/NoteDpi.h"
 #include "note/NoteFile.h"
 #include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
@@ -102,8 +105,8 @@ bool CNoteEdit::SaveNote() {
     CString text;
     GetWindowText(text);
     SaveFailure failure;
-    bool saved =
-        SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()), &failure);
+    RECT stored = WindowRectToStored(GetParent()->m_hWnd, StoredWindowRect());
+    bool saved = SaveNoteFiles(stored, std::string(text, text.GetLength()), &failure);
     NoteSaveResult(saved, failure);
     return saved;
 }
@@ -165,22 +168,37 @@ CRect CNoteEdit::StoredWindowRect() const {
     return rc;
 }
 
-void CNoteEdit::ApplySettings() {
+void CNoteEdit::ApplyFont(UINT dpi) {
     // The control draws with the font it was given until it gets the next one, so the old
     // font is deleted only after the new one is in place.
+    LOGFONTA lf = NoteFontAtDpi(g_settings.lf, dpi);
     CFont font;
-    font.CreateFontIndirect(&g_settings.lf);
+    font.CreateFontIndirect(&lf);
     SetFont(&font, TRUE);
     m_font = std::move(font);
+}
+
+void CNoteEdit::ApplyDpi() {
+    ApplyFont(DpiForWindow(GetParent()->m_hWnd));
+    CRect rc;
+    GetParent()->GetClientRect(&rc);
+    MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+}
+
+void CNoteEdit::ApplySettings() {
+    int dpi = static_cast<int>(DpiForWindow(GetParent()->m_hWnd));
+    ApplyFont(static_cast<UINT>(dpi));
 
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;
     m_brBack.DeleteObject();
     m_brBack.CreateSolidBrush(m_crBack);
 
-    GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0,
-                              g_settings.nWidth, g_settings.nHeight, SWP_NOMOVE);
-    MoveWindow(0, 0, g_settings.nWidth, g_settings.nHeight, TRUE);
+    int width = FileToDevice(g_settings.nWidth, dpi);
+    int height = FileToDevice(g_settings.nHeight, dpi);
+    GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0, width,
+                              height, SWP_NOMOVE);
+    MoveWindow(0, 0, width, height, TRUE);
     SetFocus();
 }
 
@@ -200,7 +218,7 @@ void CNoteEdit::RunFirstPaintSetup() {
     // Shows only part of its file's text: typing would make the user believe the rest gone.
     if (g_bReadOnlyText) SetReadOnly(TRUE);
     if (IsStoredRectPresent(g_rcStored)) {
-        CRect rc(g_rcStored);
+        CRect rc(StoredRectToScreen(g_rcStored));
         GetParent()->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                                   SWP_NOZORDER | SWP_SHOWWINDOW);
         // The stored size wins over the settings' size; the text still fills the window.

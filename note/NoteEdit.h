@@ -28,6 +28,9 @@ public:
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
     // options dialog ends with OK.
     void ApplySettings();
+    // The font again at the note window's dpi, and the text filling the window; after the
+    // window moved to a monitor of another dpi.
+    void ApplyDpi();
     // dwSel packs start and end as EM_GETSEL returns them.
     void SetSelection(DWORD dwSel, BOOL bNoScroll);
     // The print dialog, then the text on the chosen printer (NoteEditOutput.cpp).
@@ -59,6 +62,7 @@ private:
     void RunFirstPaintSetup();
     // The first time the user tries to change a read-only note, says why it can't be.
     void ExplainReadOnly();
+    void ApplyFont(UINT dpi);
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);

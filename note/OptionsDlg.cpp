@@ -4,11 +4,13 @@
 
 #include <utility>
 
+#include "dpi/DpiApi.h"
 #include "framework/CommonControls.h"
 #include "framework/CommonDialogs.h"
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 #include "note/NoteBounds.h"
+#include "note/NoteDpi.h"
 #include "note/OptionsSwatch.h"
 
 // clang-format off
@@ -119,16 +121,19 @@ BOOL COptionsDlg::PickColor(COLORREF& cr) {
 }
 
 void COptionsDlg::OnFont() {
-    CFontDialog dlg(&m_lf, CF_SCREENFONTS | CF_EFFECTS | CF_LIMITSIZE, NULL, this);
+    // The font dialog tells points from heights at the system dpi.
+    UINT dpi = SystemDpi();
+    LOGFONTA lf = NoteFontAtDpi(m_lf, dpi);
+    CFontDialog dlg(&lf, CF_SCREENFONTS | CF_EFFECTS | CF_LIMITSIZE, NULL, this);
     dlg.m_cf.nSizeMin = kMinFontPoints;
     dlg.m_cf.nSizeMax = kMaxFontPoints;
     dlg.m_cf.rgbColors = m_crText;
     if (dlg.DoModal() != IDOK) return;
-    dlg.GetCurrentFont(&m_lf);
+    dlg.GetCurrentFont(&lf);
     // The dialog refuses a typed size out of range; a font it hands back anyway is brought
     // into range, so that a note never shows one giant letter.
-    CClientDC dc(this);
-    m_lf.lfHeight = ClampFontHeight(m_lf.lfHeight, dc.GetDeviceCaps(LOGPIXELSY));
+    lf.lfHeight = ClampFontHeight(lf.lfHeight, static_cast<int>(dpi));
+    m_lf = NoteFontToFile(lf, dpi);
     // The font dialog's colour wins over the one chosen with "Text Color...".
     m_crText = dlg.GetColor();
     PaintTextSwatch();
@@ -154,7 +159,8 @@ void COptionsDlg::PaintBackSwatch() {
 void COptionsDlg::PaintFontSample() {
     SwatchLook look;
     look.crFill = m_crBack;
-    look.plfSample = &m_lf;
+    LOGFONTA lf = NoteFontAtDpi(m_lf, DpiForWindow(m_hWnd));
+    look.plfSample = &lf;
     look.crText = m_crText;
     PaintSwatch(m_stFontSample, look);
 }

@@ -267,6 +267,7 @@ def write_bitmap_16(path, rows, colours):
 
 
 if __name__ == "__main__":
-    write_icon(os.path.join(HERE, "tacknote.ico"), [48, 32, 16])
+    # The small and large icon sizes at 100, 125, 150 and 200%.
+    write_icon(os.path.join(HERE, "tacknote.ico"), [64, 48, 40, 32, 24, 20, 16])
     write_cursor(os.path.join(HERE, "drag.cur"))
     write_bitmap_16(os.path.join(HERE, "droparrow.bmp"), DROP_ARROW, {"k": 0, "g": 8, ".": 7})

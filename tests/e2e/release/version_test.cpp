@@ -101,14 +101,15 @@ INSTANTIATE_TEST_SUITE_P(Built, Versions, ::testing::ValuesIn(kExecutables),
                              return name.substr(0, name.find('.'));
                          });
 
-// The icon is drawn for 48, 32 and 16 pixels; Windows picks the image of the size it needs,
-// and a missing size would be scaled from another one and look blurred.
+// The icon is drawn for the small and large sizes at 100, 125, 150 and 200%; Windows picks
+// the image of the size it needs, and a missing size would be scaled from another one and
+// look blurred.
 TEST(Pictures, IconHasEverySizeAndTheCursorLoads)
 {
     HMODULE exe =
         LoadLibraryExA(BuildFile("tacknote.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);
-    for (int size : {48, 32, 16}) {
+    for (int size : {64, 48, 40, 32, 24, 20, 16}) {
         HICON icon = static_cast<HICON>(
             LoadImageA(exe, MAKEINTRESOURCEA(IDI_TACKNOTE), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;

@@ -12,6 +12,9 @@ TEST(DropButtonPlace, OnePixelRightSixteenWideOneInFromTopAndBottom)
 {
     EXPECT_EQ(CRect(95, 41, 111, 61), DropButtonRect(CRect(34, 40, 94, 62)));
     EXPECT_EQ(CRect(11, 1, 27, 19), DropButtonRect(CRect(0, 0, 10, 20)));
+    // Wider with the monitor's dpi; the gaps stay one pixel.
+    EXPECT_EQ(CRect(95, 41, 119, 61), DropButtonRect(CRect(34, 40, 94, 62), 144));
+    EXPECT_EQ(CRect(95, 41, 127, 61), DropButtonRect(CRect(34, 40, 94, 62), 192));
 }
 
 TEST(KeepInsideWorkArea, MovesNeverResizes)

@@ -1,0 +1,21 @@
+#pragma once
+// A window's caption and taskbar icons, taken from the icon resource's image of the size that
+// the window's dpi asks for (16, 32, 48 px ...), so that the system never stretches one.
+
+#include <windows.h>
+
+class CWindowIcons {
+public:
+    CWindowIcons() = default;
+    ~CWindowIcons();
+    CWindowIcons(const CWindowIcons&) = delete;
+    CWindowIcons& operator=(const CWindowIcons&) = delete;
+
+    // Loads both sizes for the window's current dpi and hands them to it; again after the
+    // window moved to a monitor of another dpi. The old icons go once the new ones are set.
+    void Apply(HWND wnd, HINSTANCE instance, LPCSTR resource);
+
+private:
+    HICON m_big = nullptr;
+    HICON m_small = nullptr;
+};
