@@ -138,9 +138,14 @@ LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM /*lParam*/) {
     return 0;
 }
 
-// The menu names the hotkey that is registered now, or none.
+// The popup is loaded afresh each time it opens, so it is brought up to date each time: the
+// closed notes' submenu, the check mark as the file is now (another tray or an editor may have
+// changed it), and the hotkey that is registered now, or none.
 LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
     HMENU menu = reinterpret_cast<HMENU>(wParam);
+    m_reopen.Fill(menu);
+    const UINT check = ReadKeepAlarms(kDefaultsFile) ? MF_CHECKED : MF_UNCHECKED;
+    ::CheckMenuItem(menu, ID_TRAY_KEEPALARMS, MF_BYCOMMAND | check);
     std::string key = m_hotkey.MenuText();
     const std::pair<UINT, const char*> items[] = {{ID_TRAY_SHOWALL, "Show All Notes"},
                                                   {ID_TRAY_HIDEALL, "Hide All Notes"}};
@@ -159,16 +164,6 @@ void CMainFrame::OnNotesList() {
 void CMainFrame::OnTrayClose() {
     // Ends the tray instance only: the notes run in processes of their own.
     DestroyWindow();
-}
-
-// The popup is loaded afresh each time it opens, so the submenu is filled each time too. The
-// check mark shows the file as it is now: another tray or an editor may have changed it.
-LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
-    HMENU popup = reinterpret_cast<HMENU>(wParam);
-    m_reopen.Fill(popup);
-    const UINT check = ReadKeepAlarms(kDefaultsFile) ? MF_CHECKED : MF_UNCHECKED;
-    ::CheckMenuItem(popup, ID_TRAY_KEEPALARMS, MF_BYCOMMAND | check);
-    return 0;
 }
 
 void CMainFrame::OnReopen(UINT nID) {

@@ -71,7 +71,6 @@ BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
     ON_WM_CAPTURECHANGED()
     ON_MESSAGE(kSaveFailedMessage, OnSaveFailed)
     ON_WM_GETDLGCODE()
-    ON_WM_CHAR()
     ON_CONTROL_REFLECT(EN_MAXTEXT, OnMaxTextReflect)
 END_MESSAGE_MAP()
 // clang-format on

@@ -54,7 +54,6 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg LRESULT OnSaveFailed(WPARAM wParam, LPARAM lParam);
     afx_msg UINT OnGetDlgCode();
-    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnMaxTextReflect();
     DECLARE_MESSAGE_MAP()
 
