@@ -86,7 +86,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        if (!e2e::PickMenuItemById(menu, ID_TRAY_ABOUT)) return nullptr;
+        if (!e2e::PickTrayMenuItem(menu, ID_TRAY_ABOUT)) return nullptr;
         return WaitForAbout(trayProcess.Id());
     }
 

@@ -16,7 +16,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        if (!e2e::PickMenuItemById(menu, ID_TRAY_REOPEN_FIRST)) return nullptr;
+        if (!e2e::PickTrayMenuItem(menu, ID_TRAY_REOPEN_FIRST)) return nullptr;
         HWND sub = nullptr;
         e2e::WaitUntil([&] {
             for (HWND w : e2e::TopLevelWindows(0, "#32768", nullptr))
@@ -108,7 +108,7 @@ TEST_F(ClosedNotes, SubmenuIsGreyedWhenNothingWasClosed)
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_REOPEN_FIRST));
+    ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_REOPEN_FIRST));
     Sleep(800);
     RECT area = e2e::WindowRect(menu);
     e2e::Screenshot(e2e::ScreenshotDir() + "reopen_menu_greyed.png", &area);

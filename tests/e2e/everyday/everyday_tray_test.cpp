@@ -15,11 +15,11 @@ namespace {
 
 class EverydayTray : public e2e::TacknoteTest {
 protected:
-    HWND OpenTrayItem(const e2e::Process& trayProcess, int downs, const char* title) {
+    HWND OpenTrayItem(const e2e::Process& trayProcess, UINT id, const char* title) {
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        e2e::PickMenuItem(menu, downs);
+        if (!e2e::PickTrayMenuItem(menu, id)) return nullptr;
         return e2e::WaitForWindow(trayProcess.Id(), "#32770", title, 5000);
     }
 };
@@ -41,7 +41,7 @@ TEST_F(EverydayTray, TrayDialogsOpenAboveANoteKeptOnTop) {
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    HWND options = OpenTrayItem(trayProcess, 2, "Tacknote Options");
+    HWND options = OpenTrayItem(trayProcess, ID_TRAY_OPTIONS, "Tacknote Options");
     ASSERT_NE(nullptr, options) << "no options dialog";
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsOnTopUnderItsCentre(options); }, 3000));
     EXPECT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == options; }, 3000));
@@ -49,7 +49,7 @@ TEST_F(EverydayTray, TrayDialogsOpenAboveANoteKeptOnTop) {
     PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(options); }, 3000));
 
-    HWND about = OpenTrayItem(trayProcess, 3, "About Tacknote");
+    HWND about = OpenTrayItem(trayProcess, ID_TRAY_ABOUT, "About Tacknote");
     ASSERT_NE(nullptr, about) << "no about box";
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsOnTopUnderItsCentre(about); }, 3000));
     PostMessageA(about, WM_COMMAND, IDOK, 0);
@@ -63,7 +63,7 @@ TEST_F(EverydayTray, NewPapersInARowDoNotCoincide) {
         ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
         HWND menu = tray::WaitForMenu();
         ASSERT_NE(nullptr, menu);
-        e2e::PickMenuItem(menu, 1); // "New Paper"
+        ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_NEWPAPER));
         ASSERT_TRUE(tray::WaitForNotes(count, trayProcess.Id())) << count;
         Sleep(1000); // the first paint sizes and places the note
     }

@@ -52,7 +52,7 @@ void PickTrayItem(const e2e::Process& trayProcess, UINT id) {
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    ASSERT_TRUE(e2e::PickMenuItemById(menu, id));
+    ASSERT_TRUE(e2e::PickTrayMenuItem(menu, id));
     ASSERT_TRUE(tray::MenuGone());
 }
 

@@ -69,7 +69,7 @@ protected:
         if (!tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP)) return nullptr;
         HWND menu = tray::WaitForMenu();
         if (!menu) return nullptr;
-        if (!e2e::PickMenuItemById(menu, ID_TRAY_OPTIONS)) return nullptr;
+        if (!e2e::PickTrayMenuItem(menu, ID_TRAY_OPTIONS)) return nullptr;
         return e2e::WaitForWindow(trayProcess.Id(), "#32770", "Tacknote Options", 5000);
     }
 

@@ -285,7 +285,7 @@ TEST_F(Screens, NotesList)
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_NOTELIST));
+    ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_NOTELIST));
     HWND list = e2e::WaitForWindow(trayProcess.Id(), "#32770", "Tacknote Notes", 3000);
     if (!list) GTEST_SKIP() << "\"Notes...\" opens no notes list in this build yet";
     e2e::TypeText("picnic");

@@ -415,22 +415,25 @@ void PickMenuItem(HWND menu, int downs)
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-bool PickMenuItemById(HWND menu, UINT id)
+bool PickTrayMenuItem(HWND menu, UINT id)
 {
-    HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-    if (!items) return false;
-    int downs = 0;
-    for (int i = 0, count = GetMenuItemCount(items); i < count; ++i) {
+    const UINT kTrayMenu = 11; // its resource id, also the tray icon's
+    HMODULE exe = LoadLibraryExA((BuildDir() + "tacknote.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE);
+    if (!exe) return false;
+    HMENU bar = LoadMenuA(exe, MAKEINTRESOURCEA(kTrayMenu));
+    HMENU items = bar ? GetSubMenu(bar, 0) : nullptr;
+    int downs = 0, found = 0;
+    for (int i = 0, count = items ? GetMenuItemCount(items) : 0; i < count && !found; ++i) {
         if (GetMenuState(items, i, MF_BYPOSITION) & MF_SEPARATOR) continue; // keys skip these
         ++downs;
         HMENU sub = GetSubMenu(items, i);
-        UINT itemId = sub ? GetMenuItemID(sub, 0) : GetMenuItemID(items, i);
-        if (itemId == id) {
-            PickMenuItem(menu, downs);
-            return true;
-        }
+        if ((sub ? GetMenuItemID(sub, 0) : GetMenuItemID(items, i)) == id) found = downs;
     }
-    return false;
+    if (bar) DestroyMenu(bar);
+    FreeLibrary(exe);
+    if (found) PickMenuItem(menu, found);
+    return found != 0;
 }
 
 // ---- Screenshots -----------------------------------------------------------------------

@@ -96,10 +96,11 @@ void Drag(int fromX, int fromY, int toX, int toY);
 // Picks the item of an open popup menu (class "#32768") that `downs` presses of the down key
 // reach; separators are skipped. Another process's menu can't be read, only keyed.
 void PickMenuItem(HWND menu, int downs);
-// Picks by keyboard the item of an open popup menu whose command is `id` (for a submenu: whose
-// first item's is), counting the Down presses from the menu itself, so that a test doesn't
-// break when items are added. False when the menu holds no such item.
-bool PickMenuItemById(HWND menu, UINT id);
+// Picks by keyboard the item of the open tray menu whose command is `id` (for a submenu: whose
+// first item's is). The Down presses are counted in the menu resource of the tacknote.exe under
+// test (menus can't be read across processes under Wine), so that a test doesn't break when
+// items are added. False when the menu holds no such item.
+bool PickTrayMenuItem(HWND menu, UINT id);
 
 // The screen (or a part of it) as a PNG file; returns false when it could not be written.
 bool Screenshot(const std::string& path, const RECT* area = nullptr);

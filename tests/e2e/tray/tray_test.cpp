@@ -84,7 +84,7 @@ TEST_F(Tray, MenuOnRightButtonAndNewPaperStartsANote) {
     RECT area = e2e::WindowRect(menu);
     // Looked at by a person: "New Paper" must be in bold.
     e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu.png", &area);
-    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_NEWPAPER));
+    ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_NEWPAPER));
     EXPECT_TRUE(tray::MenuGone());
     ASSERT_TRUE(tray::WaitForNotes(1, trayProcess.Id()));
     EXPECT_TRUE(trayProcess.Running());
@@ -143,7 +143,7 @@ TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_CLOSE));
+    ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_CLOSE));
     ASSERT_TRUE(trayProcess.WaitExit(5000)) << "the tray instance still runs";
     EXPECT_TRUE(tray::WaitForIconCount(0));
     ASSERT_TRUE(IsWindow(note));
@@ -172,7 +172,7 @@ TEST_F(Tray, KeepAlarmsOverRestartsIsACheckItemStoredInTheDefaults) {
         e2e::Screenshot(e2e::ScreenshotDir() + "tray_menu_keep_alarms_" +
                             (expected[0] == '1' ? "off" : "on") + ".png",
                         &area);
-        ASSERT_TRUE(e2e::PickMenuItemById(menu, ID_TRAY_KEEPALARMS));
+        ASSERT_TRUE(e2e::PickTrayMenuItem(menu, ID_TRAY_KEEPALARMS));
         EXPECT_TRUE(tray::MenuGone());
         const std::string bytes =
             std::string("[Settings]\r\nWidth=400\r\nKeepAlarms=") + expected + "\r\n";
