@@ -8,6 +8,7 @@
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/NoteFile.h"
+#include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
@@ -19,6 +20,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 // clang-format off
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
+    ON_WM_TIMER()
     ON_COMMAND(ID_TRAY_NEWPAPER, OnNewPaper)
     ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
@@ -30,10 +32,22 @@ namespace {
 
 const UINT kTrayCallback = WM_USER + 8;
 const DWORD kSplashMs = 1000;
+// Asking the folder's change notification is a wait of zero; only a change costs a listing.
+const UINT_PTR kFollowTimerId = 380;
+const UINT kFollowTimerMs = 250;
+
+FollowerHooks TrayHooks()
+{
+    return FollowerHooks{
+        [] { return RestorableNotes(ListNoteFiles()); },
+        [](const std::string& name) { return IsNoteOwned(name.c_str()); },
+        [](const std::string& name) { StartNoteProcess(name); },
+    };
+}
 
 } // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : m_follower(TrayHooks()) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -49,6 +63,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_tray.SetDefaultMenuItem(0, TRUE);
     ShowSplash(kSplashMs);
     RestoreNotes();
+    m_follower.Begin();
+    SetTimer(kFollowTimerId, kFollowTimerMs);
     return 0;
 }
 
@@ -69,6 +85,11 @@ void CMainFrame::RestoreNotes() {
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
         if (MayBeNoteFile(name.c_str())) StartNoteProcess(name);
     }
+}
+
+void CMainFrame::OnTimer(UINT nIDEvent) {
+    if (nIDEvent == kFollowTimerId) m_follower.Tick(GetTickCount());
+    CFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::OnNewPaper() {

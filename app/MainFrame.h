@@ -2,6 +2,7 @@
 
 #include "app/SystemTray.h"
 #include "framework/FrameWnd.h"
+#include "syncfolder/FolderFollower.h"
 
 // The tray instance's main window: never shown. Owns the notification-area icon, starts a
 // note process for every stored note and carries out the icon menu's commands. Created on
@@ -24,8 +25,10 @@ protected:
     afx_msg void OnOptions();
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
+    afx_msg void OnTimer(UINT nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
     CSystemTray m_tray;
+    FolderFollower m_follower; // notes that a sync service brings in while the tray runs
 };

@@ -116,6 +116,14 @@ bool TakeNoteOwnership(const char* noteFile)
     return false;
 }
 
+bool IsNoteOwned(const char* noteFile)
+{
+    HANDLE handle = OpenMutexA(SYNCHRONIZE, FALSE, NoteOwnerNameFor(noteFile).c_str());
+    if (!handle) return false;
+    CloseHandle(handle);
+    return true;
+}
+
 const std::string& OwnedNoteName()
 {
     return g_owner.Name();

@@ -19,6 +19,9 @@ std::string NoteOwnerNameFor(const char* noteFile);
 // moment, since the owner may still be starting).
 bool TakeNoteOwnership(const char* noteFile);
 
+// Whether a live process owns `noteFile` (without taking it, and without waiting).
+bool IsNoteOwned(const char* noteFile);
+
 // The owner name that TakeNoteOwnership took; empty before.
 const std::string& OwnedNoteName();
 
