@@ -75,6 +75,12 @@ std::string AdoptNoteCopy(const std::string& name, const ConflictCopy& copy)
 {
     if (!HoldsNote(name)) return "";
     std::string bytes = Bytes(name);
+    // Both sides adopting at once can leave a copy of the adopted note itself, which holds
+    // nothing that is not there already.
+    if (bytes == Bytes(copy.original)) {
+        DeleteFileA(name.c_str());
+        return "";
+    }
     for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
         std::string base = AdoptedBaseName(copy.stem, attempt);
         std::string note = base + ".tkn";

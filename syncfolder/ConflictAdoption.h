@@ -9,7 +9,7 @@
 // conflict copy of a note file, holds a note and is no note name itself: renames it to the
 // adopted name (AdoptedBaseName), with its settings copy, else a copy of the original's
 // settings. A copy whose adopted note is there already with the same bytes (the other PC
-// adopted it first) is removed. A settings copy whose note copy was adopted before goes
+// adopted it first), or that holds the bytes of its original, is removed. A settings copy whose note copy was adopted before goes
 // beside it. Files that are no note stay untouched. Returns the new note file names.
 std::vector<std::string> AdoptConflictCopies(const std::vector<std::string>& listing);
 

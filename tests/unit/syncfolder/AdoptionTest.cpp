@@ -69,6 +69,8 @@ TEST(ConflictAdoption, CasesAroundTheCopy)
         {"adopted on the other PC already: the copy goes",
          {{copy, kNote}, {Adopted(stem, "tkn"), kNote}}, false, Adopted(stem, "tkn"),
          "<missing>", false},
+        {"the same bytes as its original: the copy goes", {{"tkn4.tkn", kNote}, {copy, kNote}},
+         false, "", "<missing>", false},
         {"its name taken by another note: the next name",
          {{copy, kNote}, {Adopted(stem, "tkn"), "0\r\n0\r\n0\r\n0\r\nother"}}, true,
          Adopted(stem, "tkn", 1), "<missing>", false},
