@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/StoredNotes.h"
+#include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
 #include "controls/Splash.h"
 #include "framework/WinApp.h"
@@ -13,6 +14,7 @@
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
 #include "note/SaveFailure.h"
+#include "note/SaveLeftovers.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
@@ -25,6 +27,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
     ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
+    ON_COMMAND_RANGE(ID_TRAY_REOPEN_FIRST, ID_TRAY_REOPEN_FIRST + kClosedMenuSize - 1, OnReopen)
+    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -62,6 +66,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     ShowSplash(kSplashMs);
+    PruneClosed(FileTimeNow());
+    RemoveSaveLeftovers(FileTimeNow());
     RestoreNotes();
     m_follower.Begin();
     SetTimer(kFollowTimerId, kFollowTimerMs);
@@ -111,4 +117,14 @@ void CMainFrame::OnAbout() {
 void CMainFrame::OnTrayClose() {
     // Ends the tray instance only: the notes run in processes of their own.
     DestroyWindow();
+}
+
+// The popup is loaded afresh each time it opens, so the submenu is filled each time too.
+LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
+    m_reopen.Fill(reinterpret_cast<HMENU>(wParam));
+    return 0;
+}
+
+void CMainFrame::OnReopen(UINT nID) {
+    m_reopen.Reopen(nID);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ReopenMenu.h"
 #include "app/SystemTray.h"
 #include "framework/FrameWnd.h"
 #include "syncfolder/FolderFollower.h"
@@ -26,9 +27,12 @@ protected:
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
     afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnReopen(UINT nID);
+    afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     CSystemTray m_tray;
+    CReopenMenu m_reopen;
     FolderFollower m_follower; // notes that a sync service brings in while the tray runs
 };

@@ -21,10 +21,7 @@ BOOL CNoteApp::InitInstance() {
     case ProcessRole::Tray:
         return StartTrayInstance();
     case ProcessRole::NewNote:
-        if (!PrepareNewNote(SystemNames(), GetSystemMetrics(SM_CXSCREEN))) return FALSE;
-        // Owned from the start, so that a tray restarted before its first save can't open
-        // it a second time.
-        if (!TakeNoteOwnership(g_szNoteFile)) return FALSE;
+        if (!StartNewNote()) return FALSE;
         break;
     case ProcessRole::StoredNote:
         // Shown by a live process already (a restarted tray, a double start): that one is
@@ -40,6 +37,18 @@ BOOL CNoteApp::InitInstance() {
     }
     RunNote();
     return FALSE;
+}
+
+// Owned from the start, so that a tray restarted before its first save can't open it a second
+// time. Two notes started at once may pick the same free name; the one that claims it second
+// picks another.
+bool CNoteApp::StartNewNote() {
+    const int kAttempts = 8;
+    for (int i = 0; i < kAttempts; ++i) {
+        if (!PrepareNewNote(SystemNames(), GetSystemMetrics(SM_CXSCREEN))) return false;
+        if (ClaimNoteName(g_szNoteFile)) return true;
+    }
+    return false;
 }
 
 void CNoteApp::RunNote() {

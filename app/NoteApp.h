@@ -13,6 +13,8 @@ public:
     BOOL InitInstance() override;
 
 private:
+    // Chooses and claims a free name for a new note; false when none could be had.
+    bool StartNewNote();
     // Shows this process's note until it is closed.
     void RunNote();
 };

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+const char kReplaceTempPrefix[] = "~tn";
+
 namespace {
 
 // Owns a file handle from CreateFileA.
@@ -101,7 +103,7 @@ bool ReplaceFileWith(const char* path, const std::function<bool(const char* temp
     // GetTempFileNameA creates the file, so two processes saving at once never share it. Its
     // ".tmp" name keeps it out of every "*.tkn" search, short names included.
     char temp[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "~tn", 0, temp)) return Fail(error);
+    if (!GetTempFileNameA(FolderOf(path).c_str(), kReplaceTempPrefix, 0, temp)) return Fail(error);
 
     if (fill(temp) && MoveOver(temp, path)) return true;
     Fail(error);

@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 
+// The temporary files of a replace are "<prefix>XXXX.tmp" beside the target.
+extern const char kReplaceTempPrefix[];
+
 // Returns false, with the old file untouched and no temporary file left, when any step
 // fails (folder not writable, disk full, target read-only or locked); `error`, when given,
 // then receives the system's error code.

@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
     ON_WM_CLOSE()
     ON_WM_TIMER()
     ON_COMMAND(ID_NOTE_ALARM, OnAlarm)
+    ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -95,7 +96,13 @@ void CNoteDlg::OnAlarm() {
 }
 
 // The system ends a session without taking the focus from any window or closing it, so the
-// focus-loss save would never come for what was typed last.
+// focus-loss save would never come for what was typed last. The answer waits for the write:
+// once every program has agreed, a note may be ended before WM_ENDSESSION arrives. A note
+// that could not write holds the session up, so that its text is not lost unseen.
+LRESULT CNoteDlg::OnQueryEndSession(WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return m_edit.SaveNote() ? TRUE : FALSE;
+}
+
 LRESULT CNoteDlg::OnEndSession(WPARAM wParam, LPARAM /*lParam*/) {
     if (wParam) m_edit.SaveNote();
     return 0;

@@ -27,6 +27,7 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnAlarm();
+    afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()

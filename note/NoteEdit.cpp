@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "alarm/AlarmAnnouncer.h"
+#include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
@@ -23,16 +24,24 @@ namespace {
 // focus change that made the save. WM_APP: the WM_USER range holds the edit's own messages.
 const UINT kSaveFailedMessage = WM_APP + 0x40;
 
+// The save after a change waits this long for the next keystroke. Far from the edit
+// control's own timer ids, which share this window.
+const UINT_PTR kSaveTimerId = 0x5A7E;
+const UINT kSaveDelayMs = 600;
+
 } // namespace
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CNoteEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
     ON_CONTROL_REFLECT(EN_UPDATE, OnUpdateReflect)
+    ON_CONTROL_REFLECT(EN_CHANGE, OnChangeReflect)
+    ON_WM_TIMER()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDOWN()
     ON_WM_KEYDOWN()
+    ON_WM_CHAR()
     ON_WM_CONTEXTMENU()
     ON_WM_LBUTTONDBLCLK()
     ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillFocusReflect)
@@ -60,18 +69,36 @@ void CNoteEdit::SaveNoteSettings() {
     NoteSaveResult(WriteNoteSettingsFile(&failure), failure);
 }
 
-void CNoteEdit::SaveNote() {
-    if (!g_szNoteFile[0]) return;
-    // Still dragging: the place is written at the next loss of focus instead. Only this
-    // note's own drag counts: a click on another window takes the focus while the button is
-    // down, and where the key state is shared between programs that would skip every such
-    // save.
-    if (m_bDragging && GetKeyState(VK_LBUTTON) < 0) return;
+bool CNoteEdit::SaveNote() {
+    m_saveTimer.Kill();
+    if (!g_szNoteFile[0]) return true;
+    // Still dragging: the place is written when the drag ends instead. Only this note's own
+    // drag counts: a click on another window takes the focus while the button is down, and
+    // where the key state is shared between programs that would skip every such save.
+    if (m_bDragging && GetKeyState(VK_LBUTTON) < 0) return true;
     CString text;
     GetWindowText(text);
     SaveFailure failure;
-    NoteSaveResult(SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()), &failure),
-                   failure);
+    bool saved =
+        SaveNoteFiles(StoredWindowRect(), std::string(text, text.GetLength()), &failure);
+    NoteSaveResult(saved, failure);
+    return saved;
+}
+
+void CNoteEdit::ScheduleSave() {
+    m_saveTimer.Set(this, kSaveTimerId, kSaveDelayMs);
+}
+
+void CNoteEdit::OnChangeReflect() {
+    ScheduleSave();
+}
+
+void CNoteEdit::OnTimer(UINT nIDEvent) {
+    if (!m_saveTimer.IsEvent(nIDEvent)) {
+        Default();
+        return;
+    }
+    SaveNote();
 }
 
 void CNoteEdit::NoteSaveResult(bool saved, const SaveFailure& failure) {
@@ -214,6 +241,8 @@ void CNoteEdit::EndDrag() {
     if (!m_bDragging) return;
     m_bDragging = FALSE;
     ShowCaret();
+    // A click without a move changes nothing, and the save then writes nothing.
+    ScheduleSave();
 }
 
 void CNoteEdit::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {}
@@ -221,7 +250,26 @@ void CNoteEdit::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {}
 void CNoteEdit::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     // A multi-line edit in a dialog closes the dialog on Escape; a note must not.
     if (nChar == VK_ESCAPE) return;
+    if (nChar == VK_DELETE) ExplainReadOnly();
     Default();
+}
+
+void CNoteEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+    // Typing, Enter, Backspace, Ctrl+V and Ctrl+X; not Ctrl+C or other shortcuts.
+    if (nChar >= ' ' || nChar == '\r' || nChar == '\b' || nChar == 0x16 || nChar == 0x18)
+        ExplainReadOnly();
+    Default();
+}
+
+void CNoteEdit::ExplainReadOnly() {
+    if (!g_bReadOnlyText || m_bToldReadOnly) return;
+    m_bToldReadOnly = TRUE;
+    std::string message =
+        std::string("This note can't be changed here: its file ") + g_szNoteFile +
+        " holds more text than a note can show (over 4095 characters, or a character a note "
+        "can't show).\n\nTacknote keeps that file as it is. Open it in a text editor to read "
+        "all of it or to shorten it.";
+    GetParent()->MessageBox(message.c_str(), "Tacknote", MB_ICONINFORMATION);
 }
 
 void CNoteEdit::OnContextMenu(CWnd* /*pWnd*/, CPoint point) {
@@ -297,14 +345,25 @@ void CNoteEdit::OnOptions() {
     if (dlg.DoModal() != IDOK) return;
     ApplySettings();
     SaveNoteSettings();
+    // A new size is the note file's to keep as well.
+    ScheduleSave();
 }
 
 void CNoteEdit::OnMinimize() {
     GetParent()->PostMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
-// Deletes the note for good; the names are emptied first, so closing saves nothing.
+// Takes the note off the desktop and out of the notes folder into Closed, from where the tray
+// can bring it back; what was typed last goes with it. A note that never held anything leaves
+// nothing behind. The names are emptied first, so closing saves nothing more.
 void CNoteEdit::OnCloseNote() {
-    DeleteNoteFiles();
+    if (g_szNoteFile[0]) {
+        bool stored = GetFileAttributesA(g_szNoteFile) != INVALID_FILE_ATTRIBUTES;
+        if (stored || GetWindowTextLength() > 0) SaveNote();
+        // A note that can't be moved stays in the folder and comes back at the next start.
+        if (GetFileAttributesA(g_szNoteFile) != INVALID_FILE_ATTRIBUTES)
+            MoveIntoClosed(g_szNoteFile, g_szSettingsFile);
+    }
+    ForgetNoteFiles();
     GetParent()->PostMessage(WM_CLOSE);
 }

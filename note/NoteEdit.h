@@ -1,11 +1,12 @@
 #pragma once
 // The note's text control: fills the note window, paints in the note's colours, drags the
 // whole window with the left button, carries out the context menu, and saves the note each
-// time it loses the focus.
+// time it loses the focus and soon after each change of its text or place.
 
 #include "framework/Controls.h"
 #include "framework/GdiObjects.h"
 #include "framework/Geometry.h"
+#include "framework/WndTimer.h"
 #include "note/SaveFailure.h"
 
 class CNoteEdit : public CEdit {
@@ -17,8 +18,11 @@ public:
     void LoadNoteSettings();
     void SaveNoteSettings();
     // Writes the settings file and the note file, unless the note was deleted or this note
-    // is still being dragged.
-    void SaveNote();
+    // is still being dragged. False only when a file could not be written.
+    bool SaveNote();
+    // Saves once the note has been left alone for a moment; each call restarts the wait, so
+    // a burst of keystrokes makes one write.
+    void ScheduleSave();
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
     // options dialog ends with OK.
     void ApplySettings();
@@ -32,10 +36,13 @@ protected:
 
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     afx_msg void OnUpdateReflect();
+    afx_msg void OnChangeReflect();
+    afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnKillFocusReflect();
@@ -45,6 +52,8 @@ protected:
 
 private:
     void RunFirstPaintSetup();
+    // The first time the user tries to change a read-only note, says why it can't be.
+    void ExplainReadOnly();
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);
@@ -67,5 +76,7 @@ private:
     CRect m_rcWindow; // the note window during a drag, screen coordinates
     BOOL m_bDragging = FALSE;
     BOOL m_bSaveFailed = FALSE;  // the last save failed and the user has been told
+    CWndTimer m_saveTimer;       // runs between a change and its save
+    BOOL m_bToldReadOnly = FALSE;
     SaveFailure m_saveFailure;   // what the message will name
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "note/NoteOwner.h"
+
 namespace {
 
 // Each call creates a new placeholder, so while they are kept the names differ; a few
@@ -22,12 +24,15 @@ public:
     }
     void DeleteTempName(const char* path) override { DeleteFileA(path); }
     bool Exists(const char* name) override {
-        // Unlike OpenFile(OF_EXIST), this never searches the system folders or the PATH.
-        return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES;
+        // Unlike OpenFile(OF_EXIST), this never searches the system folders or the PATH. A
+        // new note has no file before its first save, so its name counts by its owner.
+        return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES || IsNoteOwned(name);
     }
     int Random() override {
         if (!m_seeded) {
-            srand(static_cast<unsigned>(time(nullptr)));
+            // The clock alone gives two notes started in the same second the same names.
+            srand(static_cast<unsigned>(time(nullptr)) ^ (GetCurrentProcessId() << 8) ^
+                  GetTickCount());
             m_seeded = true;
         }
         return rand();

@@ -116,11 +116,17 @@ bool TakeNoteOwnership(const char* noteFile)
     return false;
 }
 
+bool ClaimNoteName(const char* noteFile)
+{
+    return g_owner.Take(NoteOwnerNameFor(noteFile));
+}
+
 bool IsNoteOwned(const char* noteFile)
 {
-    HANDLE handle = OpenMutexA(SYNCHRONIZE, FALSE, NoteOwnerNameFor(noteFile).c_str());
-    if (!handle) return false;
-    CloseHandle(handle);
+    // Our own claim counts as well: a name this process holds is not free either.
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, NoteOwnerNameFor(noteFile).c_str());
+    if (!mutex) return false;
+    CloseHandle(mutex);
     return true;
 }
 

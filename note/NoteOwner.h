@@ -19,7 +19,11 @@ std::string NoteOwnerNameFor(const char* noteFile);
 // moment, since the owner may still be starting).
 bool TakeNoteOwnership(const char* noteFile);
 
-// Whether a live process owns `noteFile` (without taking it, and without waiting).
+// Makes this process the owner of `noteFile` when no process owns it, without waiting; for a
+// new note's name, which another new note may have claimed a moment before.
+bool ClaimNoteName(const char* noteFile);
+
+// Whether a live process owns `noteFile`.
 bool IsNoteOwned(const char* noteFile);
 
 // The owner name that TakeNoteOwnership took; empty before.

@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "note/AtomicFile.h"
+#include "note/IniCheck.h"
 #include "note/NoteBounds.h"
 
 NoteSettings g_settings = BuiltInSettings();
@@ -50,12 +52,7 @@ class ProfileWriter {
 public:
     explicit ProfileWriter(const char* path) : m_path(path) {}
 
-    // Each returns false, with the system's error code set, when the key was not written.
-    bool Put(const char* key, const char* format, long value) {
-        char text[kValueSize];
-        snprintf(text, sizeof text, format, value);
-        return PutText(key, text);
-    }
+    // False, with the system's error code set, when the key was not written.
     bool PutText(const char* key, const char* text) {
         return WritePrivateProfileStringA(kSection, key, text, m_path) != FALSE;
     }
@@ -64,16 +61,11 @@ private:
     const char* m_path;
 };
 
-// The profile functions keep what else a file holds (other sections and keys, comments), so
-// the temporary that replaces a settings file starts as a copy of it.
-bool CopyContents(const char* from, const char* to) {
-    HANDLE in = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+// The whole file; false, with the system's error code set, when it can't be read.
+bool ReadWholeFile(const char* path, std::string& bytes) {
+    HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (in == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND;
-    }
-    std::string bytes;
+    if (in == INVALID_HANDLE_VALUE) return false;
     char buffer[4096];
     DWORD read = 0;
     BOOL ok;
@@ -81,18 +73,23 @@ bool CopyContents(const char* from, const char* to) {
         bytes.append(buffer, read);
     DWORD error = GetLastError();
     CloseHandle(in);
-    if (!ok) {
-        SetLastError(error);
-        return false;
-    }
+    SetLastError(error);
+    return ok != FALSE;
+}
+
+// The profile functions keep what else a file holds (other sections and keys, comments), so
+// the temporary that replaces a settings file starts as a copy of it.
+bool CopyContents(const char* from, const char* to) {
+    std::string bytes;
+    if (!ReadWholeFile(from, bytes)) return GetLastError() == ERROR_FILE_NOT_FOUND;
     if (bytes.empty()) return true;
     HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-    error = GetLastError();
+    BOOL ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    DWORD error = GetLastError();
     CloseHandle(out);
     SetLastError(error);
     return ok != FALSE;
@@ -164,23 +161,52 @@ void ReadSettingsFile(const char* path, NoteSettings& s) {
     memcpy(s.lf.lfFaceName, face, length);
 }
 
+std::vector<SettingsKey> SettingsKeys(const NoteSettings& s) {
+    std::vector<SettingsKey> keys;
+    auto put = [&keys](const char* key, const char* format, long value) {
+        char text[kValueSize];
+        snprintf(text, sizeof text, format, value);
+        keys.push_back({key, text});
+    };
+    put("TextColor", "%lX", static_cast<long>(s.crText));
+    put("BackgroundColor", "%lX", static_cast<long>(s.crBack));
+    put("Width", "%ld", s.nWidth);
+    put("Height", "%ld", s.nHeight);
+    put("TopmostWindow", "%ld", s.bTopmost);
+    for (const FontKey<LONG>& k : kLongKeys)
+        put(k.key, "%ld", s.lf.*k.field);
+    for (const FontKey<BYTE>& k : kByteKeys)
+        put(k.key, "%ld", s.lf.*k.field);
+    // lfFaceName may lack its terminator if a caller filled all 32 bytes.
+    keys.push_back({"lfFaceName", std::string(s.lf.lfFaceName, strnlen(s.lf.lfFaceName, LF_FACESIZE))});
+    return keys;
+}
+
+std::string FormatSettingsKeys(const NoteSettings& s) {
+    std::string text;
+    for (const SettingsKey& k : SettingsKeys(s))
+        text += k.key + "=" + k.value + "\r\n";
+    return text;
+}
+
 namespace {
 
-bool WriteKeys(const char* path, const NoteSettings& s) {
+bool WriteKeys(const char* path, const std::vector<SettingsKey>& keys) {
     ProfileWriter out(path);
-    bool ok = out.Put("TextColor", "%lX", static_cast<long>(s.crText)) &&
-              out.Put("BackgroundColor", "%lX", static_cast<long>(s.crBack)) &&
-              out.Put("Width", "%ld", s.nWidth) && out.Put("Height", "%ld", s.nHeight) &&
-              out.Put("TopmostWindow", "%ld", s.bTopmost);
-    for (const FontKey<LONG>& k : kLongKeys)
-        ok = ok && out.Put(k.key, "%ld", s.lf.*k.field);
-    for (const FontKey<BYTE>& k : kByteKeys)
-        ok = ok && out.Put(k.key, "%ld", s.lf.*k.field);
-    // lfFaceName may lack its terminator if a caller filled all 32 bytes.
-    char face[LF_FACESIZE];
-    memcpy(face, s.lf.lfFaceName, LF_FACESIZE);
-    face[LF_FACESIZE - 1] = '\0';
-    return ok && out.PutText("lfFaceName", face);
+    for (const SettingsKey& k : keys) {
+        if (!out.PutText(k.key.c_str(), k.value.c_str())) return false;
+    }
+    return true;
+}
+
+// The profile calls can report success for keys that never reached the disk (a full disk
+// left a 0-byte file), so the temporary is read back before it may replace anything.
+bool CheckWritten(const char* path, const std::vector<SettingsKey>& keys) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    if (IniSectionHolds(bytes, kSection, keys)) return true;
+    SetLastError(ERROR_WRITE_FAULT);
+    return false;
 }
 
 } // namespace
@@ -189,7 +215,9 @@ bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error) {
     return ReplaceFileWith(
         path,
         [path, &s](const char* temp) {
-            return CopyContents(path, temp) && WriteKeys(temp, s) && FlushFile(temp);
+            std::vector<SettingsKey> keys = SettingsKeys(s);
+            return CopyContents(path, temp) && WriteKeys(temp, keys) && FlushFile(temp) &&
+                   CheckWritten(temp, keys);
         },
         error);
 }

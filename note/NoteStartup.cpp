@@ -21,6 +21,7 @@ bool PrepareNewNote(NameSystem& names, int screenWidth) {
     g_strNoteText.Empty();
     g_strWholeText.clear();
     g_bReadOnlyText = FALSE;
+    g_noteMemory.Forget();
     return true;
 }
 
@@ -37,6 +38,9 @@ bool PrepareStoredNote(const char* tail) {
     g_rcStored = note.rc;
     g_strNoteText = CString(note.text.data(), static_cast<int>(note.text.size()));
     g_bReadOnlyText = !note.whole.empty();
+    // In the form a save writes, so that a note whose text and place stay never rewrites it.
+    g_noteMemory.Remember(FormatNumberLines(note.rc) + (note.whole.empty() ? note.text : note.whole),
+                          StampOf(tail));
     g_strWholeText = std::move(note.whole);
     return true;
 }

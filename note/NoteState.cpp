@@ -7,3 +7,5 @@ CString g_strNoteText;
 std::string g_strWholeText;
 BOOL g_bReadOnlyText = FALSE;
 BOOL g_bInitPending = TRUE;
+DiskMemory g_noteMemory;
+DiskMemory g_settingsMemory;

@@ -7,6 +7,7 @@
 
 #include "framework/String.h"
 #include "note/CommandTail.h"
+#include "note/DiskMemory.h"
 
 // The note's two files in the working directory; emptied when the note is deleted, which
 // stops every later save.
@@ -23,3 +24,7 @@ extern std::string g_strWholeText;
 extern BOOL g_bReadOnlyText;
 // Set until the note window's first paint has applied the settings.
 extern BOOL g_bInitPending;
+// What the note last read from or wrote to each of its two files; a save writes a file only
+// when the note's content for it differs.
+extern DiskMemory g_noteMemory;
+extern DiskMemory g_settingsMemory;

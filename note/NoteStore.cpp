@@ -1,6 +1,7 @@
 #include "note/NoteStore.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "note/AtomicFile.h"
 #include "note/NoteFile.h"
@@ -23,12 +24,21 @@ void ReadNoteSettingsFile() {
         g_szSettingsFile[0] && GetFileAttributesA(g_szSettingsFile) != INVALID_FILE_ATTRIBUTES;
     ReadSettingsFile(own ? InWorkingDirectory(g_szSettingsFile).c_str() : kDefaultsFile,
                      g_settings);
+    // Without a file of its own the note has nothing on disk yet: its first save writes one.
+    if (own) {
+        g_settingsMemory.Remember(FormatSettingsKeys(g_settings), StampOf(g_szSettingsFile));
+    } else {
+        g_settingsMemory.Forget();
+    }
 }
 
 bool WriteNoteSettingsFile(SaveFailure* failure) {
     if (!g_szSettingsFile[0]) return true;
+    std::string keys = FormatSettingsKeys(g_settings);
+    if (!g_settingsMemory.NeedsWrite(keys)) return true;
     DWORD error = 0;
     if (WriteSettingsFile(InWorkingDirectory(g_szSettingsFile).c_str(), g_settings, &error)) {
+        g_settingsMemory.Remember(std::move(keys), StampOf(g_szSettingsFile));
         return true;
     }
     if (failure) *failure = SaveFailure{g_szSettingsFile, error};
@@ -41,17 +51,25 @@ bool SaveNoteFiles(const RECT& windowRect, const std::string& text, SaveFailure*
     // A note never cuts its own file: text it could not show is written back as it was read.
     std::string bytes = g_bReadOnlyText ? FormatNumberLines(windowRect) + g_strWholeText
                                         : FormatNoteFile(windowRect, text);
+    if (!g_noteMemory.NeedsWrite(bytes)) return settingsSaved;
     DWORD error = 0;
     if (!ReplaceFileContents(g_szNoteFile, bytes, &error)) {
         if (failure) *failure = SaveFailure{g_szNoteFile, error};
         return false;
     }
+    g_noteMemory.Remember(std::move(bytes), StampOf(g_szNoteFile));
     return settingsSaved;
 }
 
 void DeleteNoteFiles() {
     if (g_szNoteFile[0]) DeleteFileA(g_szNoteFile);
-    g_szNoteFile[0] = '\0';
     if (g_szSettingsFile[0]) DeleteFileA(g_szSettingsFile);
+    ForgetNoteFiles();
+}
+
+void ForgetNoteFiles() {
+    g_szNoteFile[0] = '\0';
     g_szSettingsFile[0] = '\0';
+    g_noteMemory.Forget();
+    g_settingsMemory.Forget();
 }

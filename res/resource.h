@@ -43,3 +43,5 @@
 #define ID_TRAY_OPTIONS 32772
 #define ID_TRAY_ABOUT 32773
 #define ID_TRAY_CLOSE 32774
+// "Reopen Closed Note": one command per listed note, FIRST + its place in the submenu (ten).
+#define ID_TRAY_REOPEN_FIRST 32780

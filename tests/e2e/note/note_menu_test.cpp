@@ -1,5 +1,5 @@
-// The note's context menu and the ways a note ends: Blank Paper, New Paper, Minimize, Close,
-// and Alt+F4.
+// The note's context menu and the ways a note ends: Blank Paper, New Paper, Minimize, Close
+// (into the Closed folder), and Alt+F4.
 #include "NoteDriver.h"
 
 namespace {
@@ -50,13 +50,15 @@ TEST_F(NoteMenu, MinimizeKeepsTheNotesPlaceInItsFile) {
     EXPECT_TRUE(FileBecomes(dir, "tkn4.tkn", NoteFileBytes(kStored, "minimize me")));
 }
 
-TEST_F(NoteMenu, CloseDeletesBothFilesAndEndsTheProcess) {
+TEST_F(NoteMenu, CloseMovesBothFilesIntoClosedAndEndsTheProcess) {
     e2e::Process note;
     HWND window = StartStored(note, "close me");
     ASSERT_NE(nullptr, window);
     ASSERT_TRUE(notes::PickMenuCommand(window, 200, 200, notes::kClose));
     ASSERT_TRUE(note.WaitExit(5000)) << "the note process still runs";
-    EXPECT_TRUE(dir.List().empty());
+    EXPECT_TRUE(dir.List().empty()) << "the notes folder keeps no file of it";
+    EXPECT_EQ(NoteFileBytes(kStored, "close me"), dir.Read("Closed\\tkn4.tkn"));
+    EXPECT_EQ(notes::BuiltInSettingsBytes(320, 240), dir.Read("Closed\\tkn4.ini"));
 }
 
 TEST_F(NoteMenu, AltF4EndsTheNoteAndKeepsItsFiles) {

@@ -80,12 +80,13 @@ TEST_F(RobustFiles, BadSizesAndFarRectanglesComeUpVisibleAndClickable) {
     EXPECT_TRUE(MenuOpensOn(newNote));
     EXPECT_EQ(badSizes, dir.Read("tacknote.ini")) << "notes never write the defaults";
 
-    // The next save writes the place the note has now, and the clamped width.
+    // The next save writes the place the note has now; the look did not change, and its file
+    // reads the same as it did, so it stays as it is.
     notes::FocusThief thief;
     ASSERT_TRUE(e2e::Activate(farNote));
     ASSERT_TRUE(thief.Steal());
     EXPECT_TRUE(e2e::FileBecomes(dir, "tkn2.tkn", e2e::NoteFileBytes(farRect, "far")));
-    EXPECT_NE(std::string::npos, dir.Read("tkn2.ini").find("Width=60\r\n"));
+    EXPECT_EQ(badSizes, dir.Read("tkn2.ini"));
 }
 
 // Pins a note cutting its own file (a 100 KB note file was rewritten to 4 KB) and a file of
@@ -115,25 +116,37 @@ TEST_F(RobustFiles, OverlongNoteAndForeignFileStayAsTheyWere) {
     e2e::Process direct = Start("tkn2.tkn");
     EXPECT_TRUE(direct.WaitExit(10000));
 
-    // Shown as far as it fits; typing changes nothing.
+    // Shown as far as it fits; typing changes nothing, and the first key says why, once.
     HWND edit = notes::EditOf(note);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !notes::NoteText(note).empty(); }));
     EXPECT_EQ(longText.substr(0, 4095), notes::NoteText(note));
+    FILETIME before = WriteTime(dir, "tkn1.tkn");
+    ASSERT_TRUE(e2e::Activate(note));
+    e2e::TypeText("t");
+    HWND box = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        std::vector<HWND> boxes = MessageBoxes(note);
+        box = boxes.empty() ? nullptr : boxes.front();
+        return box != nullptr;
+    })) << "typing into a read-only note told nothing";
+    EXPECT_NE(std::string::npos, BoxText(box).find("tkn1.tkn")) << BoxText(box);
+    notes::Snapshot("robust-overlong-told");
+    ASSERT_TRUE(e2e::Activate(box));
+    e2e::PressKey(VK_RETURN);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box); }));
     ASSERT_TRUE(e2e::Activate(note));
     e2e::TypeText("typed");
     Sleep(300);
+    EXPECT_TRUE(MessageBoxes(note).empty()) << "told a second time";
     EXPECT_EQ(longText.substr(0, 4095), e2e::WindowText(edit));
     notes::Snapshot("robust-overlong-note", note);
 
-    // A focus change saves the whole text back: the same bytes, but written.
-    FILETIME before = WriteTime(dir, "tkn1.tkn");
-    Sleep(50);
+    // Nothing changed, so a focus change writes nothing.
     notes::FocusThief thief;
     ASSERT_TRUE(thief.Steal());
-    EXPECT_TRUE(e2e::WaitUntil([&] {
-        FILETIME now = WriteTime(dir, "tkn1.tkn");
-        return CompareFileTime(&now, &before) != 0;
-    })) << "no save came";
+    Sleep(1000);
+    FILETIME after = WriteTime(dir, "tkn1.tkn");
+    EXPECT_EQ(0, CompareFileTime(&after, &before)) << "an unchanged note was rewritten";
     EXPECT_TRUE(overlong == dir.Read("tkn1.tkn")) << dir.Read("tkn1.tkn").size() << " bytes";
     EXPECT_TRUE(foreign == dir.Read("tkn2.tkn"));
 
@@ -190,9 +203,9 @@ TEST_F(RobustFiles, ReadOnlyNoteToldOnceThenSavesWhenWritable) {
     EXPECT_TRUE(e2e::FileBecomes(dir, "tkn5.tkn", e2e::NoteFileBytes(place, "stored typed")));
     EXPECT_TRUE(MessageBoxes(note).empty());
 
-    // After a good save, a new failure is told again.
+    // After a good save, a new failure is told again (a change is needed for a save at all).
     SetFileAttributesA(dir.FilePath("tkn5.tkn").c_str(), FILE_ATTRIBUTE_READONLY);
-    ASSERT_TRUE(e2e::Activate(note));
+    ASSERT_TRUE(notes::TypeInto(note, "!", "stored typed!"));
     ASSERT_TRUE(thief.Steal());
     EXPECT_TRUE(e2e::WaitUntil([&] { return MessageBoxes(note).size() == 1; }));
     SetFileAttributesA(dir.FilePath("tkn5.tkn").c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -142,7 +142,7 @@ TEST_F(Tray, CloseEndsTheTrayAndTheNotesLiveOnAndSave) {
     ASSERT_TRUE(tray::PostIconNotify(trayProcess, tray::kIconId, WM_RBUTTONUP));
     HWND menu = tray::WaitForMenu();
     ASSERT_NE(nullptr, menu);
-    e2e::PickMenuItem(menu, 4); // "Close", past the two separators
+    e2e::PickMenuItem(menu, 5); // "Close", past the two separators
     ASSERT_TRUE(trayProcess.WaitExit(5000)) << "the tray instance still runs";
     EXPECT_TRUE(tray::WaitForIconCount(0));
     ASSERT_TRUE(IsWindow(note));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "WorkingDir.h"
+#include "note/NoteName.h"
 #include "note/NoteOwner.h"
 
 namespace {
@@ -61,6 +62,10 @@ TEST(NoteOwner, MarkedWindowIsFoundByItsName) {
     EXPECT_EQ(nullptr, FindOwnerWindow(NoteOwnerNameFor("tkn7.tkn")));
     // A second claim on the same file, however spelled, is refused while the first holds it.
     EXPECT_FALSE(TakeNoteOwnership("TKN6.TKN"));
+    EXPECT_FALSE(ClaimNoteName("tkn6.tkn"));
+    // Two new notes in one second took one name: the first has no file before its first save.
+    EXPECT_TRUE(SystemNames().Exists("tkn6.tkn"));
+    EXPECT_FALSE(SystemNames().Exists("tkn7.tkn"));
     UnmarkOwnerWindow(window);
     EXPECT_EQ(nullptr, FindOwnerWindow(OwnedNoteName()));
     DestroyWindow(window);

@@ -31,6 +31,8 @@ protected:
         g_strWholeText.clear();
         g_bReadOnlyText = FALSE;
         g_settings = BuiltInSettings();
+        g_noteMemory.Forget();
+        g_settingsMemory.Forget();
     }
     ScopedWorkingDir m_dir;
 };
@@ -156,6 +158,8 @@ TEST_F(NoteStartup, FailedSaveNamesTheFileAndTheReason) {
 
     SetFileAttributesA("tkn3.tkn", FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(SetFileAttributesA("tkn3.ini", FILE_ATTRIBUTE_READONLY));
+    // Only a changed look is written at all.
+    g_settings.nWidth = 400;
     failure = SaveFailure{};
     EXPECT_FALSE(SaveNoteFiles(RECT{5, 6, 105, 56}, "new", &failure));
     EXPECT_EQ("tkn3.ini", failure.file);
