@@ -41,6 +41,8 @@ BOOL CNoteDlg::OnInitDialog() {
     // The control takes no more than a note file keeps, so no save ever cuts visible text.
     m_edit.LimitText(kMaxNoteText);
     SetTimer(kAlarmTimerId, kAlarmTimerMs);
+    m_follower.Begin();
+    SetTimer(kFollowTimerId, kFollowTimerMs);
     // A second process started for this note file finds this window by the mark.
     MarkOwnerWindow(m_hWnd);
     if (IsStoredRectPresent(g_rcStored)) {
@@ -87,6 +89,7 @@ void CNoteDlg::OnDestroy() {
 
 void CNoteDlg::OnTimer(UINT nIDEvent) {
     if (nIDEvent == kAlarmTimerId) m_alarmDlg.CheckDue(this);
+    if (nIDEvent == kFollowTimerId) m_follower.Check(this, m_edit);
     CDialog::OnTimer(nIDEvent);
 }
 

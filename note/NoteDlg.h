@@ -5,11 +5,15 @@
 #include "alarm/AlarmDlg.h"
 #include "framework/Dialog.h"
 #include "note/NoteEdit.h"
+#include "note/NoteFollower.h"
 #include "res/resource.h"
 
 // The alarm check: every 15 s the note looks whether its alarm is due.
 const UINT_PTR kAlarmTimerId = 8001;
 const UINT kAlarmTimerMs = 15000;
+// Another PC's change to the note's files shows within this time and a moment.
+const UINT_PTR kFollowTimerId = 8002;
+const UINT kFollowTimerMs = 500;
 
 class CNoteDlg : public CDialog {
 public:
@@ -35,5 +39,6 @@ protected:
 private:
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
+    NoteFollower m_follower;
     HICON m_hIcon;
 };

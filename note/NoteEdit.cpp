@@ -142,7 +142,7 @@ CRect CNoteEdit::StoredWindowRect() const {
     return rc;
 }
 
-void CNoteEdit::ApplySettings() {
+void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
     // The control draws with the font it was given until it gets the next one, so the old
     // font is deleted only after the new one is in place.
     CFont font;
@@ -156,9 +156,10 @@ void CNoteEdit::ApplySettings() {
     m_brBack.CreateSolidBrush(m_crBack);
 
     GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0,
-                              g_settings.nWidth, g_settings.nHeight, SWP_NOMOVE);
+                              g_settings.nWidth, g_settings.nHeight,
+                              SWP_NOMOVE | (bTakeFocus ? 0 : SWP_NOACTIVATE));
     MoveWindow(0, 0, g_settings.nWidth, g_settings.nHeight, TRUE);
-    SetFocus();
+    if (bTakeFocus) SetFocus();
 }
 
 void CNoteEdit::SetSelection(DWORD dwSel, BOOL bNoScroll) {

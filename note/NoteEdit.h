@@ -24,8 +24,8 @@ public:
     // a burst of keystrokes makes one write.
     void ScheduleSave();
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
-    // options dialog ends with OK.
-    void ApplySettings();
+    // options dialog ends with OK; without bTakeFocus when another PC changed the look.
+    void ApplySettings(BOOL bTakeFocus = TRUE);
     // dwSel packs start and end as EM_GETSEL returns them.
     void SetSelection(DWORD dwSel, BOOL bNoScroll);
     // The print dialog, then the text on the chosen printer (NoteEditOutput.cpp).

@@ -1,6 +1,7 @@
 # Sourced by two_pcs_test.sh: two Syncthing instances on loopback only, sharing one folder.
 #   st_pair_start DIR NOTES_A NOTES_B   homes and logs in DIR; pids in DIR/{a,b}.pid
 #   st_pair_pause / st_pair_resume      the link between them, through A's REST interface
+#   st_scanned SIDE NAME PATH           SIDE's index holds the file at its size on disk
 #   st_pair_check_loopback              fails when a socket of theirs leaves 127.0.0.1
 #   st_pair_stop                        ends exactly the two processes it started
 
@@ -34,6 +35,8 @@ for f in r.findall('folder'): r.remove(f)
 f = ET.SubElement(r, 'folder', id='notes', label='notes', path=folder, type='sendreceive',
                   rescanIntervalS='10', fsWatcherEnabled='true', fsWatcherDelayS='1')
 for dev in (me, other): ET.SubElement(f, 'device', id=dev)
+# A folder element written by hand gets no defaults: without this, conflicts keep no copy.
+ET.SubElement(f, 'maxConflicts').text = '10'
 t.write(p)
 PY
 }
@@ -57,7 +60,10 @@ st_pair_start() {
   ST_ID_B=$(syncthing serve --home="$ST_DIR/b" --device-id)
   st_conf "$ST_DIR/a" $ST_PORT_A $ST_GUI_A "$ST_ID_A" "$ST_ID_B" $ST_PORT_B "$notes_a"
   st_conf "$ST_DIR/b" $ST_PORT_B $ST_GUI_B "$ST_ID_B" "$ST_ID_A" $ST_PORT_A "$notes_b"
-  ST_KEY_A=$(python3 -c 'import sys,xml.etree.ElementTree as E; print(E.parse(sys.argv[1]).getroot().find("gui/apikey").text)' "$ST_DIR/a/config.xml")
+  for s in a b; do
+    python3 -c 'import sys,xml.etree.ElementTree as E; print(E.parse(sys.argv[1]).getroot().find("gui/apikey").text)' \
+      "$ST_DIR/$s/config.xml" >"$ST_DIR/$s.key"
+  done
   for s in a b; do
     # `serve` runs a monitor and its child; ending the monitor ends both.
     STNOUPGRADE=1 syncthing serve --home="$ST_DIR/$s" --no-browser --no-restart --no-upgrade \
@@ -66,8 +72,19 @@ st_pair_start() {
   done
 }
 
-st_rest() { # METHOD PATH
-  curl -fsS -X "$1" -H "X-API-Key: $ST_KEY_A" "http://127.0.0.1:$ST_GUI_A$2"
+st_rest() { # METHOD PATH [a|b]
+  local side=${3:-a} port=$ST_GUI_A
+  [ "$side" = b ] && port=$ST_GUI_B
+  curl -fsS -X "$1" -H "X-API-Key: $(cat "$ST_DIR/$side.key")" "http://127.0.0.1:$port$2"
+}
+
+# Whether side $1 has scanned file $2 at its current size (a change not yet scanned when the
+# link resumes is no conflict yet).
+st_scanned() {
+  local size
+  size=$(stat -c %s "$3")
+  st_rest GET "/rest/db/file?folder=notes&file=$2" "$1" 2>/dev/null |
+    python3 -c 'import sys,json; sys.exit(0 if json.load(sys.stdin)["local"]["size"] == int(sys.argv[1]) else 1)' "$size"
 }
 
 st_pair_connected() {

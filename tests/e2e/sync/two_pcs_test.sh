@@ -131,11 +131,13 @@ st_pair_pause
 sleep 2
 driver a type "$pair" " alpha" >/dev/null || fail "typing on A failed"
 driver b type "$pair" " beta" >/dev/null || fail "typing on B failed"
-has_text a "$pair" "both sides alpha" && has_text b "$pair" "both sides beta" ||
-  fail "the edits on the paused sides were not saved"
+wait_for 5 "A saved its edit" has_text a "$pair" "both sides alpha"
+wait_for 5 "B saved its edit" has_text b "$pair" "both sides beta"
+wait_for 20 "A's Syncthing has seen A's edit" st_scanned a "$pair" "$work/a/notes/$pair"
+wait_for 20 "B's Syncthing has seen B's edit" st_scanned b "$pair" "$work/b/notes/$pair"
 st_pair_resume
 for s in a b; do
-  wait_for 90 "PC $s ends with both texts as two notes" one_note_each $s "both sides alpha" "both sides beta"
+  wait_for 60 "PC $s ends with both texts as two notes" one_note_each $s "both sides alpha" "both sides beta"
 done
 for s in a b; do
   for t in "both sides alpha" "both sides beta"; do
