@@ -4,11 +4,16 @@
 
 #include <cstring>
 
+#include "note/AtomicFile.h"
 #include "note/CommandTail.h"
 #include "note/NoteFile.h"
 #include "syncfolder/ConflictName.h"
 
 namespace {
+
+// The adopted note comes up beside the note it is a copy of, not hidden under it; the same
+// on both PCs, so that their results are the same bytes.
+const LONG kAdoptedOffset = 24;
 
 // Names already taken are tried again with the next attempt; a folder with this many
 // copies of one stem is not ours to sort out.
@@ -51,6 +56,15 @@ bool HoldsNote(const std::string& name)
     return ReadNoteFile(name.c_str(), note) == NoteFileRead::Read && note.numbers;
 }
 
+std::string Offset(const std::string& bytes)
+{
+    RECT rc;
+    size_t textStart = 0;
+    if (!ParseNumberLines(bytes, rc, textStart) || !IsStoredRectPresent(rc)) return bytes;
+    OffsetRect(&rc, kAdoptedOffset, kAdoptedOffset);
+    return FormatNumberLines(rc) + bytes.substr(textStart);
+}
+
 std::string SettingsOf(const std::string& base) { return base + ".ini"; }
 
 std::string BaseOf(const std::string& noteName)
@@ -81,11 +95,12 @@ std::string AdoptNoteCopy(const std::string& name, const ConflictCopy& copy)
         DeleteFileA(name.c_str());
         return "";
     }
+    std::string adopted = Offset(bytes);
     for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
         std::string base = AdoptedBaseName(copy.stem, attempt);
         std::string note = base + ".tkn";
         if (Exists(note)) {
-            if (Bytes(note) != bytes) continue;
+            if (Bytes(note) != adopted) continue;
             // The other PC got there first and its result came through the sync already.
             std::string own = SettingsOf(copy.stem);
             if (Exists(own)) MoveFileExA(own.c_str(), SettingsOf(base).c_str(), MOVEFILE_REPLACE_EXISTING);
@@ -93,10 +108,9 @@ std::string AdoptNoteCopy(const std::string& name, const ConflictCopy& copy)
             return "";
         }
         PlaceSettings(copy, SettingsOf(base));
-        // No replace: a note that came in under this name meanwhile is never overwritten.
-        if (MoveFileExA(name.c_str(), note.c_str(), 0)) return note;
-        if (Exists(name)) continue;
-        return "";
+        if (!ReplaceFileContents(note.c_str(), adopted)) return "";
+        DeleteFileA(name.c_str());
+        return note;
     }
     return "";
 }

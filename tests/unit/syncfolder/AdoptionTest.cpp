@@ -9,6 +9,8 @@
 namespace {
 
 const char kNote[] = "10\r\n20\r\n330\r\n260\r\nfrom the other PC";
+// kNote as adopted: beside the note it copies.
+const char kAdopted[] = "34\r\n44\r\n354\r\n284\r\nfrom the other PC";
 const char kOwnSettings[] = "[Settings]\r\nBackgroundColor=FF00\r\n";
 const char kOriginalSettings[] = "[Settings]\r\nBackgroundColor=FFFF\r\n";
 
@@ -37,7 +39,7 @@ TEST(ConflictAdoption, EachPatternBecomesOneNoteWithItsSettings)
 
         std::vector<std::string> adopted = AdoptConflictCopies(ListFiles("*"));
         ASSERT_EQ(adopted, std::vector<std::string>{Adopted(stem, "tkn")}) << stem;
-        EXPECT_EQ(ReadBytes(adopted[0].c_str()), kNote);
+        EXPECT_EQ(ReadBytes(adopted[0].c_str()), kAdopted);
         EXPECT_EQ(ReadBytes(Adopted(stem, "ini").c_str()), kOwnSettings);
         EXPECT_EQ(Sorted(dir.Files()),
                   Sorted({"tkn4.tkn", "tkn4.ini", Adopted(stem, "tkn"), Adopted(stem, "ini")}));
@@ -67,7 +69,7 @@ TEST(ConflictAdoption, CasesAroundTheCopy)
         {"no note inside: left as it is", {{copy, "four\r\nlines\r\nof\r\nprose"}}, false, "",
          "<missing>", true},
         {"adopted on the other PC already: the copy goes",
-         {{copy, kNote}, {Adopted(stem, "tkn"), kNote}}, false, Adopted(stem, "tkn"),
+         {{copy, kNote}, {Adopted(stem, "tkn"), kAdopted}}, false, Adopted(stem, "tkn"),
          "<missing>", false},
         {"the same bytes as its original: the copy goes", {{"tkn4.tkn", kNote}, {copy, kNote}},
          false, "", "<missing>", false},
@@ -85,7 +87,7 @@ TEST(ConflictAdoption, CasesAroundTheCopy)
             EXPECT_EQ(adopted[0], c.expectNote) << c.what;
         }
         if (!c.expectNote.empty()) {
-            EXPECT_EQ(ReadBytes(c.expectNote.c_str()), kNote) << c.what;
+            EXPECT_EQ(ReadBytes(c.expectNote.c_str()), kAdopted) << c.what;
             std::string settings = c.expectNote.substr(0, c.expectNote.size() - 3) + "ini";
             EXPECT_EQ(ReadBytes(settings.c_str()), c.expectSettings) << c.what;
         }

@@ -91,7 +91,7 @@ TEST(FolderFollower, ConflictCopyIsStartedUnderItsAdoptedName)
     f.RunFor(600);
     ASSERT_EQ(f.started.size(), 1u);
     EXPECT_EQ(f.started.begin()->second, 1);
-    EXPECT_EQ(ReadBytes(f.started.begin()->first.c_str()), "1\r\n1\r\n99\r\n99\r\nB's text");
+    EXPECT_EQ(ReadBytes(f.started.begin()->first.c_str()), "25\r\n25\r\n123\r\n123\r\nB's text");
 }
 
 // Pins: a burst of notifications listed the folder while files were still coming, and a
