@@ -126,5 +126,7 @@ LRESULT CMainFrame::OnInitMenuPopup(WPARAM wParam, LPARAM /*lParam*/) {
 }
 
 void CMainFrame::OnReopen(UINT nID) {
-    m_reopen.Reopen(nID);
+    // Started here: the folder's watch must not take it for a note synced in and start it again.
+    std::string name;
+    if (m_reopen.Reopen(nID, &name)) m_follower.Started(name);
 }

@@ -32,6 +32,8 @@ public:
     // settled, and starts a few of the notes that arrived, so that 200 notes synced at once
     // come up one batch after another instead of all at the same moment.
     void Tick(DWORD now);
+    // A note that the tray started itself (a reopened one) is no arrival.
+    void Started(const std::string& name) { m_known.Add(name); }
     // Notes found but not yet started.
     size_t Waiting() const { return m_waiting.size(); }
 

@@ -13,6 +13,11 @@ std::string Upper(std::string s)
 
 } // namespace
 
+void KnownFiles::Add(const std::string& name)
+{
+    m_known.insert(Upper(name));
+}
+
 std::vector<std::string> KnownFiles::Arrivals(const std::vector<std::string>& listing)
 {
     std::vector<std::string> arrived;

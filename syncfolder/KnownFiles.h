@@ -12,6 +12,9 @@ public:
     // comes back arrives again.
     std::vector<std::string> Arrivals(const std::vector<std::string>& listing);
 
+    // A name known from now on, without waiting for the next listing.
+    void Add(const std::string& name);
+
 private:
     std::set<std::string> m_known; // upper case
 };

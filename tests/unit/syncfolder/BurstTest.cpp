@@ -44,6 +44,9 @@ TEST(KnownFiles, ArrivalsAreNewNamesInAnyLetterCaseOnce)
     // Gone and back: a note closed on the other PC and reopened there arrives again.
     EXPECT_TRUE(known.Arrivals({"b.tkn", "c.tkn"}).empty());
     EXPECT_EQ(known.Arrivals({"a.tkn", "b.tkn", "c.tkn"}), std::vector<std::string>{"a.tkn"});
+    // Started by the tray itself (a reopened note) before the folder is listed again.
+    known.Add("D.tkn");
+    EXPECT_TRUE(known.Arrivals({"a.tkn", "b.tkn", "c.tkn", "d.tkn"}).empty());
 }
 
 } // namespace
