@@ -11,7 +11,9 @@ namespace {
 // stream is still looked at within the two seconds a user waits for a note.
 const DWORD kQuietMs = 300;
 const DWORD kLongestMs = 1200;
-const size_t kStartsPerTick = 4;
+const size_t kMostStarting = 4;
+// A note process that shows nothing by then has failed or is very slow; the next ones go on.
+const DWORD kStartingMs = 10000;
 
 } // namespace
 
@@ -33,13 +35,21 @@ void FolderFollower::Tick(DWORD now)
         m_gate.Clear();
         Look();
     }
-    for (size_t i = 0; i < kStartsPerTick && !m_waiting.empty(); ++i) {
+    for (size_t i = 0; i < m_starting.size();) {
+        if (m_hooks.isShown(m_starting[i].name) || now - m_starting[i].since >= kStartingMs) {
+            m_starting.erase(m_starting.begin() + i);
+        } else {
+            ++i;
+        }
+    }
+    while (m_starting.size() < kMostStarting && !m_waiting.empty()) {
         std::string name = std::move(m_waiting.front());
         m_waiting.pop_front();
         // A file named like a note that holds something else, or one gone again, is left.
         if (MayBeNoteFile(name.c_str()) && GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES &&
             !m_hooks.isShown(name)) {
             m_hooks.start(name);
+            m_starting.push_back(Starting{name, now});
         }
     }
 }

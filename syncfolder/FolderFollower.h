@@ -29,8 +29,9 @@ public:
     // Starts watching the working directory; the notes in it now count as started.
     void Begin();
     // Every tick of the timer (about 250 ms): looks at the folder once its changes have
-    // settled, and starts a few of the notes that arrived, so that 200 notes synced at once
-    // come up one batch after another instead of all at the same moment.
+    // settled, and starts the notes that arrived, only a few at a time: the next ones start
+    // as those before show (or after a while), so that 200 notes synced at once come up at
+    // the pace the machine manages instead of all in the same moment.
     void Tick(DWORD now);
     // A note that the tray started itself (a reopened one) is no arrival.
     void Started(const std::string& name) { m_known.Add(name); }
@@ -45,4 +46,9 @@ private:
     BurstGate m_gate;
     KnownFiles m_known;
     std::deque<std::string> m_waiting;
+    struct Starting {
+        std::string name;
+        DWORD since;
+    };
+    std::vector<Starting> m_starting;
 };

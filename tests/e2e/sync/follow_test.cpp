@@ -2,6 +2,7 @@
 // temporary name, then renamed over the note.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "NoteDriver.h"
@@ -105,6 +106,26 @@ TEST_F(SyncFollow, TrayStartsArrivalsOnceAndAdoptsEachConflictCopyOnce)
     }
     EXPECT_TRUE(dir.Exists("notes-PC.tkn"));
     notes::Snapshot("sync_follow_tray");
+}
+
+// The tray ends up with one note process per note of a burst (the unit test pins the
+// exactly-once start of 200; here real processes on a loaded machine).
+TEST_F(SyncFollow, BurstOfNotesComesUpOnceEach)
+{
+    e2e::Process trayProcess = tray::StartTray(dir);
+    ASSERT_NE(tray::HostWindow(trayProcess.Id()), nullptr);
+    const int kNotes = 30;
+    for (int i = 0; i < kNotes; ++i) {
+        char name[16];
+        snprintf(name, sizeof name, "tkb%03d.tkn", i);
+        RECT rc{20 + 30 * (i % 10), 20 + 3 * (i / 10), 260 + 30 * (i % 10), 200 + 3 * (i / 10)};
+        SyncIn(name, e2e::NoteFileBytes(rc, name));
+    }
+    EXPECT_TRUE(tray::WaitForNotes(kNotes, trayProcess.Id(), 60000))
+        << tray::NoteWindows(trayProcess.Id()).size();
+    Sleep(2000);
+    EXPECT_EQ(tray::NoteWindows(trayProcess.Id()).size(), size_t(kNotes));
+    EXPECT_EQ(tray::NoteProcesses(trayProcess.Id()).size(), size_t(kNotes));
 }
 
 } // namespace

@@ -25,10 +25,16 @@ public:
     Follower()
         : m_follower(FollowerHooks{
               [] { return ListFiles("*.tkn"); },
-              // A note process that is slow to start owns nothing yet: only the
-              // follower's own memory keeps it from being started twice.
-              [](const std::string&) { return false; },
-              [this](const std::string& name) { ++started[name]; },
+              // A note process owns its note only a moment after its start; until then
+              // only the follower's own memory keeps it from being started twice.
+              [this](const std::string& name) {
+                  auto at = startedAt.find(name);
+                  return at != startedAt.end() && GetTickCount() - at->second >= 100;
+              },
+              [this](const std::string& name) {
+                  ++started[name];
+                  startedAt.emplace(name, GetTickCount());
+              },
           })
     {
         m_follower.Begin();
@@ -51,6 +57,7 @@ public:
     size_t Waiting() const { return m_follower.Waiting(); }
 
     std::map<std::string, int> started;
+    std::map<std::string, DWORD> startedAt;
 
 private:
     FolderFollower m_follower;
