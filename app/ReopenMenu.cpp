@@ -11,7 +11,8 @@
 namespace {
 
 // The position of the submenu in `popup`: the item whose submenu starts with our first id.
-int FindSubmenu(HMENU popup) {
+int FindSubmenu(HMENU popup)
+{
     for (int i = 0, count = GetMenuItemCount(popup); i < count; ++i) {
         HMENU sub = GetSubMenu(popup, i);
         if (sub && GetMenuItemID(sub, 0) == ID_TRAY_REOPEN_FIRST) return i;
@@ -19,7 +20,8 @@ int FindSubmenu(HMENU popup) {
     return -1;
 }
 
-std::string LabelOf(const std::string& base) {
+std::string LabelOf(const std::string& base)
+{
     StoredNote note{};
     if (ReadNoteFile(ClosedPath(base, ".tkn").c_str(), note) != NoteFileRead::Read)
         return ClosedNoteLabel("");
@@ -27,12 +29,14 @@ std::string LabelOf(const std::string& base) {
 }
 
 // The note's own name when it is free again, else a new one.
-bool NamesForReopen(const std::string& base, NoteNames& names) {
+bool NamesForReopen(const std::string& base, NoteNames& names)
+{
     std::string note = base + ".tkn";
     char settings[kSettingsFileSize];
     NameSystem& system = SystemNames();
-    if (RoleForTail(note.c_str()) == ProcessRole::StoredNote && SettingsNameFor(note.c_str(), settings) &&
-        !system.Exists(note.c_str()) && !system.Exists(settings)) {
+    if (RoleForTail(note.c_str()) == ProcessRole::StoredNote &&
+        SettingsNameFor(note.c_str(), settings) && !system.Exists(note.c_str()) &&
+        !system.Exists(settings)) {
         strcpy(names.szNoteFile, note.c_str());
         strcpy(names.szSettingsFile, settings);
         return true;
@@ -42,7 +46,8 @@ bool NamesForReopen(const std::string& base, NoteNames& names) {
 
 } // namespace
 
-void CReopenMenu::Fill(HMENU popup) {
+void CReopenMenu::Fill(HMENU popup)
+{
     int position = FindSubmenu(popup);
     if (position < 0) return;
     HMENU sub = GetSubMenu(popup, position);
@@ -60,11 +65,13 @@ void CReopenMenu::Fill(HMENU popup) {
     EnableMenuItem(popup, position, MF_BYPOSITION | (m_bases.empty() ? MF_GRAYED : MF_ENABLED));
 }
 
-bool CReopenMenu::IsReopenCommand(UINT id) {
+bool CReopenMenu::IsReopenCommand(UINT id)
+{
     return id >= ID_TRAY_REOPEN_FIRST && id < ID_TRAY_REOPEN_FIRST + kClosedMenuSize;
 }
 
-bool CReopenMenu::Reopen(UINT id, std::string* started) {
+bool CReopenMenu::Reopen(UINT id, std::string* started)
+{
     size_t index = id - ID_TRAY_REOPEN_FIRST;
     if (!IsReopenCommand(id) || index >= m_bases.size()) return false;
     NoteNames names{};

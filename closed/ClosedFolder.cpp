@@ -9,21 +9,25 @@ namespace {
 const char kNoteExt[] = ".tkn";
 const char kSettingsExt[] = ".ini";
 
-bool Exists(const std::string& path) {
+bool Exists(const std::string& path)
+{
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool TakenInClosed(const std::string& base) {
+bool TakenInClosed(const std::string& base)
+{
     return Exists(ClosedPath(base, kNoteExt)) || Exists(ClosedPath(base, kSettingsExt));
 }
 
-std::string BaseOf(const char* noteFile) {
+std::string BaseOf(const char* noteFile)
+{
     const char* dot = strrchr(noteFile, '.');
     return dot ? std::string(noteFile, dot) : std::string(noteFile);
 }
 
 // The time a note went into the folder; a move keeps the file's old write time.
-bool StampNow(const std::string& path) {
+bool StampNow(const std::string& path)
+{
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -34,22 +38,26 @@ bool StampNow(const std::string& path) {
     return stamped != FALSE;
 }
 
-ULONGLONG FromFileTime(const FILETIME& time) {
+ULONGLONG FromFileTime(const FILETIME& time)
+{
     return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-bool Fail(DWORD* error) {
+bool Fail(DWORD* error)
+{
     if (error) *error = GetLastError() ? GetLastError() : ERROR_GEN_FAILURE;
     return false;
 }
 
 } // namespace
 
-std::string ClosedPath(const std::string& base, const char* extension) {
+std::string ClosedPath(const std::string& base, const char* extension)
+{
     return std::string(kClosedFolder) + "\\" + base + extension;
 }
 
-bool MoveIntoClosed(const char* noteFile, const char* settingsFile, DWORD* error) {
+bool MoveIntoClosed(const char* noteFile, const char* settingsFile, DWORD* error)
+{
     if (!CreateDirectoryA(kClosedFolder, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
         return Fail(error);
     std::string base = FreshClosedBase(BaseOf(noteFile), TakenInClosed);
@@ -66,7 +74,8 @@ bool MoveIntoClosed(const char* noteFile, const char* settingsFile, DWORD* error
     return true;
 }
 
-std::vector<ClosedNote> ListClosed() {
+std::vector<ClosedNote> ListClosed()
+{
     std::vector<ClosedNote> notes;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(ClosedPath("*", kNoteExt).c_str(), &found);
@@ -76,13 +85,15 @@ std::vector<ClosedNote> ListClosed() {
         // The search also matches short names of longer extensions ("a.tknx").
         size_t length = strlen(found.cFileName);
         if (length <= 4 || _stricmp(found.cFileName + length - 4, kNoteExt) != 0) continue;
-        notes.push_back({std::string(found.cFileName, length - 4), FromFileTime(found.ftLastWriteTime)});
+        notes.push_back(
+            {std::string(found.cFileName, length - 4), FromFileTime(found.ftLastWriteTime)});
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return notes;
 }
 
-bool MoveOutOfClosed(const std::string& base, const char* noteFile, const char* settingsFile) {
+bool MoveOutOfClosed(const std::string& base, const char* noteFile, const char* settingsFile)
+{
     if (!MoveFileExA(ClosedPath(base, kNoteExt).c_str(), noteFile, MOVEFILE_WRITE_THROUGH))
         return false;
     std::string settings = ClosedPath(base, kSettingsExt);
@@ -90,7 +101,8 @@ bool MoveOutOfClosed(const std::string& base, const char* noteFile, const char* 
     return true;
 }
 
-size_t PruneClosed(ULONGLONG now) {
+size_t PruneClosed(ULONGLONG now)
+{
     size_t deleted = 0;
     for (const std::string& base : ClosedToPrune(ListClosed(), now)) {
         if (DeleteFileA(ClosedPath(base, kNoteExt).c_str())) ++deleted;
@@ -99,7 +111,8 @@ size_t PruneClosed(ULONGLONG now) {
     return deleted;
 }
 
-ULONGLONG FileTimeNow() {
+ULONGLONG FileTimeNow()
+{
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     return FromFileTime(now);

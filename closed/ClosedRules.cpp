@@ -7,20 +7,23 @@ namespace {
 const ULONGLONG kTicksPerDay = 24ULL * 60 * 60 * 10000000;
 const int kMaxSuffix = 10000;
 
-bool IsBlank(char c) {
+bool IsBlank(char c)
+{
     return c == ' ' || c == '\t' || c == '\r';
 }
 
 } // namespace
 
-std::vector<ClosedNote> NewestFirst(std::vector<ClosedNote> notes) {
+std::vector<ClosedNote> NewestFirst(std::vector<ClosedNote> notes)
+{
     std::sort(notes.begin(), notes.end(), [](const ClosedNote& a, const ClosedNote& b) {
         return a.closedAt != b.closedAt ? a.closedAt > b.closedAt : a.base < b.base;
     });
     return notes;
 }
 
-std::vector<std::string> ClosedToPrune(const std::vector<ClosedNote>& notes, ULONGLONG now) {
+std::vector<std::string> ClosedToPrune(const std::vector<ClosedNote>& notes, ULONGLONG now)
+{
     const ULONGLONG keepFrom = now - std::min(now, kClosedKeepDays * kTicksPerDay);
     std::vector<std::string> prune;
     std::vector<ClosedNote> sorted = NewestFirst(notes);
@@ -30,7 +33,8 @@ std::vector<std::string> ClosedToPrune(const std::vector<ClosedNote>& notes, ULO
     return prune;
 }
 
-std::string ClosedNoteLabel(const std::string& text) {
+std::string ClosedNoteLabel(const std::string& text)
+{
     std::string line;
     size_t pos = 0;
     while (pos < text.size() && line.empty()) {
@@ -66,7 +70,8 @@ std::string ClosedNoteLabel(const std::string& text) {
 }
 
 std::string FreshClosedBase(const std::string& base,
-                            const std::function<bool(const std::string&)>& taken) {
+                            const std::function<bool(const std::string&)>& taken)
+{
     if (!taken(base)) return base;
     for (int i = 2; i < kMaxSuffix; ++i) {
         std::string candidate = base + "_" + std::to_string(i);

@@ -15,7 +15,8 @@ struct FileStamp {
 };
 
 bool operator==(const FileStamp& a, const FileStamp& b);
-inline bool operator!=(const FileStamp& a, const FileStamp& b) {
+inline bool operator!=(const FileStamp& a, const FileStamp& b)
+{
     return !(a == b);
 }
 

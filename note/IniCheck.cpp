@@ -4,14 +4,16 @@
 
 namespace {
 
-std::string Trim(const std::string& text) {
+std::string Trim(const std::string& text)
+{
     size_t begin = text.find_first_not_of(" \t");
     if (begin == std::string::npos) return std::string();
     size_t end = text.find_last_not_of(" \t\r");
     return text.substr(begin, end + 1 - begin);
 }
 
-std::string Upper(std::string text) {
+std::string Upper(std::string text)
+{
     for (char& c : text) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
@@ -21,7 +23,8 @@ std::string Upper(std::string text) {
 } // namespace
 
 bool IniSectionHolds(const std::string& iniBytes, const char* section,
-                     const std::vector<SettingsKey>& keys) {
+                     const std::vector<SettingsKey>& keys)
+{
     const std::string wanted = Upper(section);
     std::map<std::string, std::string> found; // the first of a repeated key counts, as it reads
     bool inSection = false;
@@ -33,7 +36,8 @@ bool IniSectionHolds(const std::string& iniBytes, const char* section,
         pos = end + 1;
         if (!line.empty() && line[0] == '[') {
             size_t close = line.find(']');
-            inSection = close != std::string::npos && Upper(Trim(line.substr(1, close - 1))) == wanted;
+            inSection =
+                close != std::string::npos && Upper(Trim(line.substr(1, close - 1))) == wanted;
             continue;
         }
         size_t equals = line.find('=');

@@ -359,11 +359,17 @@ void CNoteEdit::OnMinimize() {
 // nothing behind. The names are emptied first, so closing saves nothing more.
 void CNoteEdit::OnCloseNote() {
     if (g_szNoteFile[0]) {
-        bool stored = GetFileAttributesA(g_szNoteFile) != INVALID_FILE_ATTRIBUTES;
-        if (stored || GetWindowTextLength() > 0) SaveNote();
-        // A note that can't be moved stays in the folder and comes back at the next start.
-        if (GetFileAttributesA(g_szNoteFile) != INVALID_FILE_ATTRIBUTES)
+        // A file removed from outside is written again: what the note shows is what closes.
+        if (GetFileAttributesA(g_szNoteFile) == INVALID_FILE_ATTRIBUTES) g_noteMemory.Forget();
+        bool keep = g_noteMemory.Known() || GetWindowTextLength() > 0;
+        if (keep) SaveNote();
+        if (GetFileAttributesA(g_szNoteFile) != INVALID_FILE_ATTRIBUTES) {
+            // A note that can't be moved stays in the folder and comes back at the next start.
             MoveIntoClosed(g_szNoteFile, g_szSettingsFile);
+        } else if (!keep) {
+            // Only its look was ever written (Options... on a blank new note).
+            DeleteFileA(g_szSettingsFile);
+        }
     }
     ForgetNoteFiles();
     GetParent()->PostMessage(WM_CLOSE);

@@ -178,7 +178,8 @@ std::vector<SettingsKey> SettingsKeys(const NoteSettings& s) {
     for (const FontKey<BYTE>& k : kByteKeys)
         put(k.key, "%ld", s.lf.*k.field);
     // lfFaceName may lack its terminator if a caller filled all 32 bytes.
-    keys.push_back({"lfFaceName", std::string(s.lf.lfFaceName, strnlen(s.lf.lfFaceName, LF_FACESIZE))});
+    keys.push_back(
+        {"lfFaceName", std::string(s.lf.lfFaceName, strnlen(s.lf.lfFaceName, LF_FACESIZE))});
     return keys;
 }
 

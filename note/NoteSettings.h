@@ -38,8 +38,8 @@ int SizeFromText(const char* text, int fallback, int low, int high);
 // Writes the nineteen keys of `s` to `path` in their fixed order, creating file and section.
 // The file is replaced whole, so that a reader or a crash never meets half of the keys;
 // whatever else it held stays. The temporary is read back before the replace, so a write
-// that the profile calls reported but the disk never got fails too. False, with the old file as it was and the system's error
-// code in `error`, when it could not be written.
+// that the profile calls reported but the disk never got fails too. False, with the old file
+// as it was and the system's error code in `error`, when it could not be written.
 bool WriteSettingsFile(const char* path, const NoteSettings& s, DWORD* error = nullptr);
 
 // The nineteen keys of `s` with their values as the file holds them, in file order.

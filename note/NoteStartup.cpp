@@ -39,8 +39,8 @@ bool PrepareStoredNote(const char* tail) {
     g_strNoteText = CString(note.text.data(), static_cast<int>(note.text.size()));
     g_bReadOnlyText = !note.whole.empty();
     // In the form a save writes, so that a note whose text and place stay never rewrites it.
-    g_noteMemory.Remember(FormatNumberLines(note.rc) + (note.whole.empty() ? note.text : note.whole),
-                          StampOf(tail));
+    const std::string& kept = note.whole.empty() ? note.text : note.whole;
+    g_noteMemory.Remember(FormatNumberLines(note.rc) + kept, StampOf(tail));
     g_strWholeText = std::move(note.whole);
     return true;
 }

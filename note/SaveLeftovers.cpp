@@ -4,7 +4,8 @@
 
 #include "note/AtomicFile.h"
 
-bool IsSaveLeftover(const std::string& name, ULONGLONG written, ULONGLONG now) {
+bool IsSaveLeftover(const std::string& name, ULONGLONG written, ULONGLONG now)
+{
     const size_t prefix = strlen(kReplaceTempPrefix);
     const char ext[] = ".tmp";
     const size_t extLength = sizeof ext - 1;
@@ -15,7 +16,8 @@ bool IsSaveLeftover(const std::string& name, ULONGLONG written, ULONGLONG now) {
     return written <= now && now - written >= kLeftoverAge;
 }
 
-int RemoveSaveLeftovers(ULONGLONG now) {
+int RemoveSaveLeftovers(ULONGLONG now)
+{
     std::string pattern = std::string(kReplaceTempPrefix) + "*.tmp";
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pattern.c_str(), &found);

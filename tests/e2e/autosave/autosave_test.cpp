@@ -8,19 +8,22 @@ using e2e::NoteFileBytes;
 
 class AutoSave : public e2e::TacknoteTest {
 protected:
-    HWND StartStored(e2e::Process& note, const std::string& text) {
+    HWND StartStored(e2e::Process& note, const std::string& text)
+    {
         dir.Write("tkn3.ini", notes::BuiltInSettingsBytes(320, 240));
         return notes::StartStoredNote(dir, note, "tkn3.tkn", NoteFileBytes(kPlace, text));
     }
     // Only real keys, and the note keeps the focus throughout.
-    bool Type(HWND note, const std::string& typed, const std::string& expected) {
+    bool Type(HWND note, const std::string& typed, const std::string& expected)
+    {
         e2e::TypeText(typed);
         return e2e::WaitUntil([&] { return notes::NoteText(note) == expected; }, 5000);
     }
     const RECT kPlace = {120, 160, 440, 400};
 };
 
-TEST_F(AutoSave, TypedTextIsOnDiskSoonAndSurvivesAKill) {
+TEST_F(AutoSave, TypedTextIsOnDiskSoonAndSurvivesAKill)
+{
     e2e::Process note;
     HWND window = StartStored(note, "start");
     ASSERT_NE(nullptr, window);
@@ -39,7 +42,8 @@ TEST_F(AutoSave, TypedTextIsOnDiskSoonAndSurvivesAKill) {
         << notes::NoteText(back);
 }
 
-TEST_F(AutoSave, PlaceIsOnDiskSoonAfterADrag) {
+TEST_F(AutoSave, PlaceIsOnDiskSoonAfterADrag)
+{
     e2e::Process note;
     HWND window = StartStored(note, "drag me");
     ASSERT_NE(nullptr, window);
@@ -54,7 +58,8 @@ TEST_F(AutoSave, PlaceIsOnDiskSoonAfterADrag) {
     EXPECT_EQ(NoteFileBytes(moved, "drag me"), dir.Read("tkn3.tkn"));
 }
 
-TEST_F(AutoSave, EndOfSessionWritesBeforeItAnswers) {
+TEST_F(AutoSave, EndOfSessionWritesBeforeItAnswers)
+{
     e2e::Process note;
     HWND window = StartStored(note, "");
     ASSERT_NE(nullptr, window);
@@ -76,7 +81,8 @@ struct Snapshot {
     std::string bytes[2];
 };
 
-TEST_F(AutoSave, IdleNoteNeverTouchesItsFilesWhileTheFocusComesAndGoes) {
+TEST_F(AutoSave, IdleNoteNeverTouchesItsFilesWhileTheFocusComesAndGoes)
+{
     notes::FocusThief thief;
     e2e::Process note;
     HWND window = StartStored(note, "leave me alone");

@@ -66,4 +66,25 @@ TEST_F(NoteFiles, StartsThatCannotReadTheirNoteWriteNothing) {
     EXPECT_EQ("1\r\n2\r\n3\r\n4\r\nlocked", dir.Read("tkn2.tkn"));
 }
 
+// New notes started together each appear and keep a file of their own.
+TEST_F(NoteFiles, NewNotesStartedTogetherEachGetTheirOwnName) {
+    const size_t kNotes = 4;
+    e2e::Process note[kNotes];
+    for (e2e::Process& p : note)
+        p = Start("private");
+    HWND window[kNotes];
+    for (size_t i = 0; i < kNotes; ++i) {
+        window[i] = notes::WaitForNote(note[i]);
+        ASSERT_NE(nullptr, window[i]) << "note " << i << " never appeared";
+    }
+    for (size_t i = 0; i < kNotes; ++i) {
+        std::string text = "note " + std::to_string(i);
+        ASSERT_TRUE(notes::TypeInto(window[i], text, text));
+    }
+    notes::FocusThief thief;
+    ASSERT_TRUE(thief.Steal());
+    EXPECT_TRUE(e2e::WaitUntil([&] { return dir.List("*.tkn").size() == kNotes; }))
+        << dir.List("*.tkn").size() << " note files";
+}
+
 } // namespace

@@ -7,12 +7,15 @@ namespace {
 
 const ULONGLONG kDay = 24ULL * 60 * 60 * 10000000;
 
-bool Exists(const std::string& path) {
+bool Exists(const std::string& path)
+{
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void SetClosedAt(const std::string& path, ULONGLONG when) {
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+void SetClosedAt(const std::string& path, ULONGLONG when)
+{
+    HANDLE file =
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME time = {static_cast<DWORD>(when), static_cast<DWORD>(when >> 32)};
     SetFileTime(file, nullptr, nullptr, &time);
     CloseHandle(file);
@@ -20,7 +23,8 @@ void SetClosedAt(const std::string& path, ULONGLONG when) {
 
 class ClosedFolder : public ::testing::Test {
 protected:
-    ~ClosedFolder() override {
+    ~ClosedFolder() override
+    {
         for (const ClosedNote& n : ListClosed()) {
             DeleteFileA(ClosedPath(n.base, ".tkn").c_str());
             DeleteFileA(ClosedPath(n.base, ".ini").c_str());
@@ -30,7 +34,8 @@ protected:
     ScopedWorkingDir dir;
 };
 
-TEST_F(ClosedFolder, CloseMovesBothFilesAndASecondOfTheSameNameGetsAFreshOne) {
+TEST_F(ClosedFolder, CloseMovesBothFilesAndASecondOfTheSameNameGetsAFreshOne)
+{
     for (const char* text : {"first", "second"}) {
         WriteBytes("tkn1.tkn", text);
         WriteBytes("tkn1.ini", std::string("[Settings]\r\n") + text);
@@ -47,7 +52,8 @@ TEST_F(ClosedFolder, CloseMovesBothFilesAndASecondOfTheSameNameGetsAFreshOne) {
         EXPECT_LT(FileTimeNow() - n.closedAt, 60 * 10000000ULL) << n.base;
 }
 
-TEST_F(ClosedFolder, NoteWithoutSettingsFileClosesAndComesBackUnderTheGivenName) {
+TEST_F(ClosedFolder, NoteWithoutSettingsFileClosesAndComesBackUnderTheGivenName)
+{
     WriteBytes("tkn2.tkn", "text");
     ASSERT_TRUE(MoveIntoClosed("tkn2.tkn", "tkn2.ini"));
     ASSERT_TRUE(MoveOutOfClosed("tkn2", "tkn9.tkn", "tkn9.ini"));
@@ -57,11 +63,13 @@ TEST_F(ClosedFolder, NoteWithoutSettingsFileClosesAndComesBackUnderTheGivenName)
     EXPECT_FALSE(MoveOutOfClosed("tkn2", "tkn9.tkn", "tkn9.ini")) << "already taken out";
 }
 
-TEST_F(ClosedFolder, PruneDeletesOldNotesWithTheirSettings) {
+TEST_F(ClosedFolder, PruneDeletesOldNotesWithTheirSettings)
+{
     for (const char* name : {"tkn3", "tkn4"}) {
         WriteBytes((std::string(name) + ".tkn").c_str(), name);
         WriteBytes((std::string(name) + ".ini").c_str(), name);
-        ASSERT_TRUE(MoveIntoClosed((std::string(name) + ".tkn").c_str(), (std::string(name) + ".ini").c_str()));
+        ASSERT_TRUE(MoveIntoClosed((std::string(name) + ".tkn").c_str(),
+                                   (std::string(name) + ".ini").c_str()));
     }
     SetClosedAt("Closed\\tkn3.tkn", FileTimeNow() - 31 * kDay);
     EXPECT_EQ(1u, PruneClosed(FileTimeNow()));

@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(DiskMemory, WritesWhenNothingIsKnownOrTheContentDiffers) {
+TEST(DiskMemory, WritesWhenNothingIsKnownOrTheContentDiffers)
+{
     DiskMemory memory;
     EXPECT_TRUE(memory.NeedsWrite(""));
     memory.Remember("abc", FileStamp{true, 3, 100});
@@ -17,7 +18,8 @@ TEST(DiskMemory, WritesWhenNothingIsKnownOrTheContentDiffers) {
     EXPECT_TRUE(memory.NeedsWrite("abc"));
 }
 
-TEST(DiskMemory, ChangedOnDiskWhenSizeTimeOrPresenceDiffer) {
+TEST(DiskMemory, ChangedOnDiskWhenSizeTimeOrPresenceDiffer)
+{
     const FileStamp kept{true, 3, 100};
     struct Case {
         FileStamp now;
@@ -35,7 +37,8 @@ TEST(DiskMemory, ChangedOnDiskWhenSizeTimeOrPresenceDiffer) {
         EXPECT_EQ(c.changed, memory.ChangedOnDisk(c.now)) << c.now.size << " " << c.now.written;
 }
 
-TEST(DiskMemory, StampOfAFileFollowsItsWrites) {
+TEST(DiskMemory, StampOfAFileFollowsItsWrites)
+{
     ScopedWorkingDir dir;
     EXPECT_FALSE(StampOf("tkn1.tkn").present);
     WriteBytes("tkn1.tkn", "12345");
@@ -47,7 +50,8 @@ TEST(DiskMemory, StampOfAFileFollowsItsWrites) {
     EXPECT_NE(first, StampOf("tkn1.tkn"));
 }
 
-TEST(IniCheck, SectionHoldsExactlyTheWrittenKeys) {
+TEST(IniCheck, SectionHoldsExactlyTheWrittenKeys)
+{
     const std::vector<SettingsKey> keys = {{"Width", "320"}, {"lfFaceName", "Arial"}};
     struct Case {
         const char* bytes;

@@ -17,7 +17,8 @@ namespace {
 const RECT kPlace = {10, 20, 330, 260};
 
 // Sets the file's time far back, so that any later write shows in its stamp.
-void Age(const char* path) {
+void Age(const char* path)
+{
     HANDLE file = CreateFileA(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME old = {0x10000000, 0x01C00000};
     SetFileTime(file, nullptr, nullptr, &old);
@@ -27,7 +28,8 @@ void Age(const char* path) {
 class WriteOnlyChanges : public ::testing::Test {
 protected:
     // A stored note as a note process reads it, both files aged.
-    void Open(const std::string& noteBytes, bool withSettings) {
+    void Open(const std::string& noteBytes, bool withSettings)
+    {
         WriteBytes("tkn7.tkn", noteBytes);
         if (withSettings) {
             ASSERT_TRUE(WriteSettingsFile(".\\tkn7.ini", BuiltInSettings()));
@@ -38,7 +40,8 @@ protected:
         ASSERT_TRUE(PrepareStoredNote("tkn7.tkn"));
         ReadNoteSettingsFile();
     }
-    void Keep() {
+    void Keep()
+    {
         for (const char* path : {"tkn7.tkn", "tkn7.ini"})
             before[path] = StampOf(path);
     }
@@ -47,7 +50,8 @@ protected:
     std::map<std::string, FileStamp> before;
 };
 
-TEST_F(WriteOnlyChanges, OnlyTheFileWhoseContentChangedIsWritten) {
+TEST_F(WriteOnlyChanges, OnlyTheFileWhoseContentChangedIsWritten)
+{
     struct Case {
         const char* what;
         std::string text;
@@ -70,14 +74,16 @@ TEST_F(WriteOnlyChanges, OnlyTheFileWhoseContentChangedIsWritten) {
 }
 
 // A hand-written file with blanks in its number lines stays as it is while the note is idle.
-TEST_F(WriteOnlyChanges, SameValuesInOtherSpellingAreNoChange) {
+TEST_F(WriteOnlyChanges, SameValuesInOtherSpellingAreNoChange)
+{
     Open(" 10\r\n20 \r\n+330\r\n260\r\nhello", true);
     Keep();
     ASSERT_TRUE(SaveNoteFiles(kPlace, "hello"));
     EXPECT_FALSE(Rewritten("tkn7.tkn"));
 }
 
-TEST_F(WriteOnlyChanges, MissingSettingsFileIsWrittenOnceThenLeftAlone) {
+TEST_F(WriteOnlyChanges, MissingSettingsFileIsWrittenOnceThenLeftAlone)
+{
     Open(FormatNoteFile(kPlace, "hello"), false);
     ASSERT_TRUE(SaveNoteFiles(kPlace, "hello"));
     ASSERT_FALSE(ReadBytes("tkn7.ini").empty());
