@@ -10,6 +10,7 @@
 #include "note/CommandTail.h"
 #include "note/KeptAlarmFile.h"
 #include "note/NoteFile.h"
+#include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
@@ -24,6 +25,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 // clang-format off
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
+    ON_WM_TIMER()
     ON_COMMAND(ID_TRAY_NEWPAPER, OnNewPaper)
     ON_COMMAND(ID_TRAY_CLOSE, OnTrayClose)
     ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
@@ -43,10 +45,22 @@ namespace {
 const UINT kTrayCallback = WM_USER + 8;
 const DWORD kSplashMs = 1000;
 const int kShowHideHotkeyId = 1;
+// Asking the folder's change notification is a wait of zero; only a change costs a listing.
+const UINT_PTR kFollowTimerId = 380;
+const UINT kFollowTimerMs = 250;
+
+FollowerHooks TrayHooks()
+{
+    return FollowerHooks{
+        [] { return RestorableNotes(ListNoteFiles()); },
+        [](const std::string& name) { return IsNoteOwned(name.c_str()); },
+        [](const std::string& name) { StartNoteProcess(name); },
+    };
+}
 
 } // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : m_follower(TrayHooks()) {}
 
 // Out of line: the list's class is complete only here.
 CMainFrame::~CMainFrame() = default;
@@ -73,6 +87,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     PruneClosed(FileTimeNow());
     RemoveSaveLeftovers(FileTimeNow());
     RestoreNotes();
+    m_follower.Begin();
+    SetTimer(kFollowTimerId, kFollowTimerMs);
     return 0;
 }
 
@@ -93,6 +109,11 @@ void CMainFrame::RestoreNotes() {
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
         if (MayBeNoteFile(name.c_str())) StartNoteProcess(name);
     }
+}
+
+void CMainFrame::OnTimer(UINT nIDEvent) {
+    if (nIDEvent == kFollowTimerId) m_follower.Tick(GetTickCount());
+    CFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::OnNewPaper() {
@@ -167,5 +188,7 @@ void CMainFrame::OnTrayClose() {
 }
 
 void CMainFrame::OnReopen(UINT nID) {
-    m_reopen.Reopen(nID);
+    // Started here: the folder's watch must not take it for a note synced in and start it again.
+    std::string name;
+    if (m_reopen.Reopen(nID, &name)) m_follower.Started(name);
 }

@@ -8,6 +8,7 @@
 #include "notewin/HotkeyRegistration.h"
 
 class CNotesListDlg;
+#include "syncfolder/FolderFollower.h"
 
 // The tray instance's main window: never shown. Owns the notification-area icon, starts a
 // note process for every stored note and carries out the icon menu's commands. Created on
@@ -31,6 +32,7 @@ protected:
     afx_msg void OnKeepAlarms();
     afx_msg void OnAbout();
     afx_msg void OnTrayClose();
+    afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnReopen(UINT nID);
     afx_msg void OnShowAll();
     afx_msg void OnHideAll();
@@ -46,4 +48,5 @@ private:
     CReopenMenu m_reopen;
     HotkeyRegistration m_hotkey;
     std::unique_ptr<CNotesListDlg> m_list; // its window lives from "Notes..." until closed
+    FolderFollower m_follower; // notes that a sync service brings in while the tray runs
 };

@@ -70,7 +70,7 @@ bool CReopenMenu::IsReopenCommand(UINT id)
     return id >= ID_TRAY_REOPEN_FIRST && id < ID_TRAY_REOPEN_FIRST + kClosedMenuSize;
 }
 
-bool CReopenMenu::Reopen(UINT id)
+bool CReopenMenu::Reopen(UINT id, std::string* started)
 {
     size_t index = id - ID_TRAY_REOPEN_FIRST;
     if (!IsReopenCommand(id) || index >= m_bases.size()) return false;
@@ -80,5 +80,6 @@ bool CReopenMenu::Reopen(UINT id)
         return false;
     }
     StartNoteProcess(names.szNoteFile);
+    if (started) *started = names.szNoteFile;
     return true;
 }

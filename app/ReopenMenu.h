@@ -16,8 +16,8 @@ public:
     // Whether `id` is one of the submenu's commands.
     static bool IsReopenCommand(UINT id);
     // Brings back the note of command `id` under a free note name and starts it at its old
-    // place. False when it could not be moved back.
-    bool Reopen(UINT id);
+    // place. False when it could not be moved back; `started` gets the note file's name.
+    bool Reopen(UINT id, std::string* started = nullptr);
 
 private:
     std::vector<std::string> m_bases; // the listed notes, in menu order

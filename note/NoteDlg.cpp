@@ -49,6 +49,8 @@ BOOL CNoteDlg::OnInitDialog() {
     SetTimer(kAlarmTimerId, kAlarmTimerMs);
     m_alarmDlg.SetKeeper(&m_alarmKeeper);
     if (m_alarmKeeper.Restore(m_alarmDlg)) SetTimer(kMissedAlarmTimerId, kMissedAlarmTimerMs);
+    m_follower.Begin();
+    SetTimer(kFollowTimerId, kFollowTimerMs);
     // A second process started for this note file finds this window by the mark.
     MarkOwnerWindow(m_hWnd);
     if (IsStoredRectPresent(g_rcStored)) {
@@ -99,6 +101,7 @@ void CNoteDlg::OnTimer(UINT nIDEvent) {
         KillTimer(kMissedAlarmTimerId);
         m_alarmDlg.CheckDue(this);
     }
+    if (nIDEvent == kFollowTimerId) m_follower.Check(this, m_edit);
     CDialog::OnTimer(nIDEvent);
 }
 

@@ -7,6 +7,7 @@
 #include "framework/Dialog.h"
 #include "note/NoteAlarmKeeper.h"
 #include "note/NoteEdit.h"
+#include "note/NoteFollower.h"
 #include "res/resource.h"
 
 // The alarm check: every 15 s the note looks whether its alarm is due.
@@ -15,6 +16,9 @@ const UINT kAlarmTimerMs = 15000;
 // A kept alarm missed while the note was not running is announced once the note is shown.
 const UINT_PTR kMissedAlarmTimerId = 8002;
 const UINT kMissedAlarmTimerMs = 200;
+// Another PC's change to the note's files shows within this time and a moment.
+const UINT_PTR kFollowTimerId = 8003;
+const UINT kFollowTimerMs = 500;
 
 class CNoteDlg : public CDialog {
 public:
@@ -45,6 +49,7 @@ private:
     CNoteAlarmKeeper m_alarmKeeper; // before m_alarmDlg, which reports to it
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
+    NoteFollower m_follower;
     HICON m_hIcon;
     CWindowIcons m_icons; // caption and taskbar, at the window's dpi
 };

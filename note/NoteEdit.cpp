@@ -184,7 +184,7 @@ void CNoteEdit::ApplyDpi() {
     MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
 }
 
-void CNoteEdit::ApplySettings() {
+void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
     int dpi = static_cast<int>(DpiForWindow(GetParent()->m_hWnd));
     ApplyFont(static_cast<UINT>(dpi));
 
@@ -196,9 +196,9 @@ void CNoteEdit::ApplySettings() {
     int width = FileToDevice(g_settings.nWidth, dpi);
     int height = FileToDevice(g_settings.nHeight, dpi);
     GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0, width,
-                              height, SWP_NOMOVE);
+                              height, SWP_NOMOVE | (bTakeFocus ? 0 : SWP_NOACTIVATE));
     MoveWindow(0, 0, width, height, TRUE);
-    SetFocus();
+    if (bTakeFocus) SetFocus();
 }
 
 void CNoteEdit::SetSelection(DWORD dwSel, BOOL bNoScroll) {

@@ -26,8 +26,8 @@ public:
     // a burst of keystrokes makes one write.
     void ScheduleSave();
     // Font, colours, topmost flag and size from g_settings; at the first paint and after the
-    // options dialog ends with OK.
-    void ApplySettings();
+    // options dialog ends with OK; without bTakeFocus when another PC changed the look.
+    void ApplySettings(BOOL bTakeFocus = TRUE);
     // The font again at the note window's dpi, and the text filling the window; after the
     // window moved to a monitor of another dpi.
     void ApplyDpi();

@@ -52,6 +52,10 @@ bool SaveNoteFiles(const RECT& windowRect, const std::string& text, SaveFailure*
     std::string bytes = g_bReadOnlyText ? FormatNumberLines(windowRect) + g_strWholeText
                                         : FormatNoteFile(windowRect, text);
     if (!g_noteMemory.NeedsWrite(bytes)) return settingsSaved;
+    // Changed from outside since the note last read or wrote it (the other PC's edit came
+    // in): never written over. The note takes it within a second, keeping its own text too.
+    FileStamp onDisk = StampOf(g_szNoteFile);
+    if (onDisk.present && g_noteMemory.ChangedOnDisk(onDisk)) return settingsSaved;
     DWORD error = 0;
     if (!ReplaceFileContents(g_szNoteFile, bytes, &error)) {
         if (failure) *failure = SaveFailure{g_szNoteFile, error};
