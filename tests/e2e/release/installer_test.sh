@@ -21,7 +21,7 @@ if [ "$variant" = setup ]; then
   [ -x /usr/lib/wine/wine ] || skip "the 32-bit Wine is not installed"
   base=${build%-x64}
   for t in "$base" "$base-x64"; do
-    [ -f "$t/tacknote.exe" ] || skip "$t/tacknote.exe is not built (TACKNOTE_BUILD_ARCHS); the installer holds both"
+    [ -f "$t/shipped/tacknote.exe" ] || skip "$t/shipped/tacknote.exe is not built (TACKNOTE_BUILD_ARCHS); the installer holds both"
   done
   pack=(env "TACKNOTE_TREE32=$base" "TACKNOTE_TREE64=$base-x64")
   loader=/usr/lib/wine/wine installer=tacknote-$version-setup.exe
@@ -76,7 +76,7 @@ wine_cmd reg delete "$uninst_key" /f >/dev/null || true
 echo "installing $installer /S /LOGON"
 "$loader" "$out/$installer" /S /LOGON </dev/null >/dev/null 2>&1 || fail "the installer failed ($?)"
 # The installer picks the exe that fits the Windows: the one of this suite's prefix.
-exe=$build/tacknote.exe
+exe=$build/shipped/tacknote.exe   # what the release holds: the stripped exe
 for f in tacknote.exe README.txt LICENSE.txt uninstall.exe; do
   [ -f "$pf/$f" ] || fail "$pf_win\\$f is missing after the install"
 done
