@@ -33,22 +33,48 @@ done
 built=$SECONDS
 
 passed=0 failed=0 skipped_tests=0 status=0
+# One architecture's suite on its own Xvfb, Wine server, prefix and print queue; its ctest output
+# goes to <build>/ctest-summary.log as well.
+run_suite() {  # run_suite ARCH BUILD [ctest arguments]
+  local arch=$1 build=$2
+  shift 2
+  rm -f "$build/ctest-summary.log" # a suite that fails to start must not count an old run
+  export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1
+  . scripts/wine-env.sh
+  . scripts/print-env.sh
+  trap 'wine_env_stop; print_env_stop' EXIT
+  # The printer before Wine: Wine copies the CUPS queues when a program first needs them.
+  print_env_start "$build/print"
+  wine_env_start "$build/keeper.exe"
+  cd "$build"
+  ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@" | tee "$build/ctest-summary.log"
+  exit "${PIPESTATUS[0]}"
+}
+
+# The suites share nothing, so two architectures run side by side: most of a suite's time is
+# windows waited for, not work. Each one's output is shown whole when both have ended.
+pids=() rcs=()
 for arch in "${runs[@]}"; do
   build=$(arch_build_dir "$base" "$arch")
-  echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
-  rc=0
-  (
-    export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1
-    . scripts/wine-env.sh
-    . scripts/print-env.sh
-    trap 'wine_env_stop; print_env_stop' EXIT
-    # The printer before Wine: Wine copies the CUPS queues when a program first needs them.
-    print_env_start "$build/print"
-    wine_env_start "$build/keeper.exe"
-    cd "$build"
-    ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@" | tee "$build/ctest-summary.log"
-    exit "${PIPESTATUS[0]}"
-  ) || rc=$?
+  if [ ${#runs[@]} -eq 1 ]; then
+    echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
+    rc=0; (run_suite "$arch" "$build" "$@") || rc=$?
+    rcs+=("$rc")
+  else
+    echo "test: the $arch-bit suite runs in ${build#"$root"/}"
+    (run_suite "$arch" "$build" "$@") >"$build/suite.log" 2>&1 &
+    pids+=($!)
+  fi
+done
+for i in "${!pids[@]}"; do
+  rc=0; wait "${pids[$i]}" || rc=$?
+  rcs+=("$rc")
+  build=$(arch_build_dir "$base" "${runs[$i]}")
+  echo "test: ---- ${runs[$i]}-bit suite in ${build#"$root"/} ----"
+  cat "$build/suite.log"
+done
+for i in "${!runs[@]}"; do
+  build=$(arch_build_dir "$base" "${runs[$i]}")
   line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest-summary.log" | tail -1 || true)
   if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
     failed=$((failed + BASH_REMATCH[1])); passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
@@ -56,7 +82,7 @@ for arch in "${runs[@]}"; do
   # ctest counts a skipped test among the passed ones; it lists them under "did not run".
   n=$(grep -cE '^[[:space:]]+[0-9]+ - .*\((Skipped|Disabled)\)' "$build/ctest-summary.log" || true)
   passed=$((passed - n)); skipped_tests=$((skipped_tests + n))
-  [ $rc -eq 0 ] || status=1
+  [ "${rcs[$i]}" -eq 0 ] || status=1
 done
 [ ${#runs[@]} -gt 0 ] || status=1
 for arch in "${skipped[@]}"; do
