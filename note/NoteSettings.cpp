@@ -62,22 +62,6 @@ private:
     const char* m_path;
 };
 
-// The whole file; false, with the system's error code set, when it can't be read.
-bool ReadWholeFile(const char* path, std::string& bytes) {
-    HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (in == INVALID_HANDLE_VALUE) return false;
-    char buffer[4096];
-    DWORD read = 0;
-    BOOL ok;
-    while ((ok = ReadFile(in, buffer, sizeof buffer, &read, nullptr)) && read > 0)
-        bytes.append(buffer, read);
-    DWORD error = GetLastError();
-    CloseHandle(in);
-    SetLastError(error);
-    return ok != FALSE;
-}
-
 // The font keys between TopmostWindow and lfFaceName, in file order; the byte fields keep
 // the low 8 bits of their number.
 template <class Field> struct FontKey {

@@ -9,13 +9,27 @@ namespace {
 // The profile functions keep what else a file holds (other sections and keys, comments), so
 // the temporary that replaces a settings file starts as a copy of it.
 bool CopyContents(const char* from, const char* to) {
-    HANDLE in = CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (in == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND;
-    }
     std::string bytes;
+    if (!ReadWholeFile(from, bytes)) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (bytes.empty()) return true;
+    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    DWORD error = GetLastError();
+    CloseHandle(out);
+    SetLastError(error);
+    return ok != FALSE;
+}
+
+} // namespace
+
+bool ReadWholeFile(const char* path, std::string& bytes) {
+    HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (in == INVALID_HANDLE_VALUE) return false;
     char buffer[4096];
     DWORD read = 0;
     BOOL ok;
@@ -23,24 +37,9 @@ bool CopyContents(const char* from, const char* to) {
         bytes.append(buffer, read);
     DWORD error = GetLastError();
     CloseHandle(in);
-    if (!ok) {
-        SetLastError(error);
-        return false;
-    }
-    if (bytes.empty()) return true;
-    HANDLE out = CreateFileA(to, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-    error = GetLastError();
-    CloseHandle(out);
     SetLastError(error);
     return ok != FALSE;
 }
-
-} // namespace
 
 bool RewriteProfileFile(const char* path, const std::function<bool(const char* copy)>& edit,
                         DWORD* error) {

@@ -5,6 +5,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+
+// The whole file; false, with the system's error code set, when it can't be read.
+bool ReadWholeFile(const char* path, std::string& bytes);
 
 // `edit` gets the path of a copy of `path` (empty when there is no such file yet) and changes
 // it with the profile functions; false, with the system's error code set, when it could not.
