@@ -34,7 +34,7 @@ TEST_F(NoteMenu, MenuShowsEighteenEntriesAndBlankPaperEmptiesTheNote) {
     e2e::PickMenuItem(menu, notes::MenuDowns(notes::kBlankPaper));
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return NoteText(window).empty(); }, 3000));
-    EXPECT_EQ(NoteFileBytes(kStored, "text to blank"), dir.Read("tkn4.tkn"));
+    // Saved soon after the change, or at the latest when the focus goes.
     ASSERT_TRUE(thief.Steal());
     EXPECT_TRUE(FileBecomes(dir, "tkn4.tkn", NoteFileBytes(kStored, "")));
 }

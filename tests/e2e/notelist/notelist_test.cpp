@@ -204,8 +204,14 @@ TEST_F(NotesList, FilterOpenAndFollowTheFolder) {
     PickTrayItem(trayProcess, kNotesList);
     EXPECT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == list; }));
     EXPECT_EQ(1u, e2e::TopLevelWindows(trayProcess.Id(), "#32770", kListTitle).size());
-    e2e::PressKey(VK_ESCAPE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(list); }));
+    // The window comes forward before its control has the keyboard: Esc is pressed again
+    // while the list stays open, as a user would.
+    EXPECT_TRUE(e2e::WaitUntil([&] {
+        if (!IsWindow(list)) return true;
+        if (GetForegroundWindow() == list) e2e::PressKey(VK_ESCAPE);
+        Sleep(200);
+        return !IsWindow(list);
+    }));
     EXPECT_NE(std::string::npos, dir.Read("tacknote.ini").find("[NotesList]"))
         << "size and columns kept";
 }
