@@ -14,7 +14,7 @@ packages=(
   xvfb x11-utils imagemagick
   nsis zip unzip binutils file  # the release files (scripts/package.sh) and their tests
   googletest
-  syncthing                   # the two-PC sync test (tests/e2e/sync)
+  syncthing iproute2 curl python3   # the two-PC sync test (tests/e2e/sync) and its tools
   fonts-wine fonts-liberation
   cups printer-driver-cups-pdf poppler-utils
   ${SETUP_EXTRA_PACKAGES:-}
