@@ -51,12 +51,13 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
   exit "${PIPESTATUS[0]}"
 }
 
-# The suites share nothing, so two architectures run side by side: most of a suite's time is
-# windows waited for, not work. Each one's output is shown whole when both have ended.
+# TACKNOTE_SIDE_BY_SIDE=1 runs two architectures' suites at once: most of a suite's time is
+# windows waited for, not work. Off by default: both suites' print queues live in one CUPS,
+# whose default destination (what Wine's Print dialog offers) the two would fight over.
 pids=() rcs=()
 for arch in "${runs[@]}"; do
   build=$(arch_build_dir "$base" "$arch")
-  if [ ${#runs[@]} -eq 1 ]; then
+  if [ ${#runs[@]} -eq 1 ] || [ "${TACKNOTE_SIDE_BY_SIDE:-0}" != 1 ]; then
     echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
     rc=0; (run_suite "$arch" "$build" "$@") || rc=$?
     rcs+=("$rc")
