@@ -47,7 +47,10 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
   print_env_start "$build/print"
   wine_env_start "$build/keeper.exe"
   cd "$build"
-  ctest --output-on-failure -j"${CTEST_JOBS:-2}" "$@" | tee "$build/ctest-summary.log"
+  # A test that fails is run once more before it counts: an end-to-end run drives real windows
+  # under Wine on a loaded machine. Its first failure stays in the log above its second run.
+  ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-2}" "$@" |
+    tee "$build/ctest-summary.log"
   exit "${PIPESTATUS[0]}"
 }
 
