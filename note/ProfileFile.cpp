@@ -27,8 +27,9 @@ bool CopyContents(const char* from, const char* to) {
 } // namespace
 
 bool ReadWholeFile(const char* path, std::string& bytes) {
-    HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared for writing too: a sync service or an editor may hold the file open.
+    HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (in == INVALID_HANDLE_VALUE) return false;
     char buffer[4096];
     DWORD read = 0;

@@ -7,6 +7,7 @@
 #include "note/AtomicFile.h"
 #include "note/CommandTail.h"
 #include "note/NoteFile.h"
+#include "note/ProfileFile.h"
 #include "syncfolder/ConflictName.h"
 
 namespace {
@@ -36,17 +37,11 @@ bool IsNoteName(const std::string& name)
     return HasExtension(name, "tkn") && RoleForTail(name.c_str()) == ProcessRole::StoredNote;
 }
 
+// What is there, or what could be read of it; empty when the file can't be opened.
 std::string Bytes(const std::string& name)
 {
     std::string bytes;
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
+    ReadWholeFile(name.c_str(), bytes);
     return bytes;
 }
 
