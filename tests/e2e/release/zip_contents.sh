@@ -29,6 +29,16 @@ fi
 if [ "$arch" = 64 ]; then format=pei-x86-64; else format=pei-i386; fi
 x86_64-w64-mingw32-objdump -f "$dir/tacknote.exe" | grep -q "file format $format" ||
   fail "tacknote.exe in the win$arch zip is not a $arch-bit program"
+# Statically linked: a user needs no runtime DLL beside the system's.
+imports=$(x86_64-w64-mingw32-objdump -p "$dir/tacknote.exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
+for dll in $imports; do
+  case $dll in libstdc++*|libgcc*|libwinpthread*|msvcp*|vcruntime*|ucrtbase*)
+    fail "tacknote.exe needs the runtime DLL $dll";; esac
+done
+# The release stays lean: a growth past this is worth a look before it ships.
+size=$(stat -c %s "$dir/tacknote.exe")
+[ "$arch" != 32 ] || [ "$size" -lt $((600 * 1024)) ] ||
+  fail "the 32-bit tacknote.exe is $size bytes, over 600 KB"
 
 # Texts for Windows: every line ends in CR LF.
 for f in README.txt LICENSE.txt; do
