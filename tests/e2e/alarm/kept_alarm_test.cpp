@@ -64,9 +64,12 @@ protected:
                                       VAR_DATEVALUEONLY, 0x0409));
         int k = TimeSelection(dlg);
         COleDateTime moment(day.GetYear(), day.GetMonth(), day.GetDay(), k / 4, 15 * (k % 4), 0);
-        if (moment - COleDateTime::GetCurrentTime() < COleDateTimeSpan(0, 0, 2, 0) && k < 95) {
-            ++k;
+        // A moment that could pass before the restart: a later quarter, on the next day after
+        // 23:45.
+        while (moment - COleDateTime::GetCurrentTime() < COleDateTimeSpan(0, 0, 2, 0)) {
+            k = (k + 1) % 96;
             moment += COleDateTimeSpan(0, 0, 15, 0);
+            if (k == 0) SetWindowTextA(GetDlgItem(dlg, kDateId), FieldText(moment).c_str());
             SendMessageA(GetDlgItem(dlg, kTimeId), CB_SETCURSEL, static_cast<WPARAM>(k), 0);
         }
         SendMessageA(GetDlgItem(dlg, kOnId), BM_CLICK, 0, 0);
@@ -125,7 +128,8 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     // not at the start, while the user is in another window.
     again.Kill();
     ASSERT_TRUE(again.WaitExit(5000));
-    COleDateTime soon = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 0, 20);
+    // The first whole minute at least 10 s ahead: time enough for the note to start.
+    COleDateTime soon = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 0, 10);
     soon = COleDateTime(soon.GetYear(), soon.GetMonth(), soon.GetDay(), soon.GetHour(),
                         soon.GetMinute(), 0) +
            COleDateTimeSpan(0, 0, 1, 0);
