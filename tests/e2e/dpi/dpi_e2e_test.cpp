@@ -9,6 +9,7 @@
 #include "AlarmDriver.h"
 #include "NoteDriver.h"
 #include "dpi/DpiScale.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -178,6 +179,10 @@ TEST_F(Dpi, DialogsScaleWithNothingClipped) {
     ASSERT_NE(nullptr, about);
     EXPECT_TRUE(LaidOutAtDisplayDpi(about, SIZE{256, 215}, 384));
     EXPECT_TRUE(NothingClipped(about));
+    // Its icon is the image drawn for the dpi (48 px at 144), not the 32 px one enlarged.
+    RECT icon = e2e::WindowRect(GetDlgItem(about, IDC_ABOUT_ICON));
+    EXPECT_EQ(FileToDevice(32, DisplayDpi()), Width(icon));
+    EXPECT_EQ(FileToDevice(32, DisplayDpi()), Height(icon));
     Sleep(300);
     shot = e2e::WindowRect(about);
     e2e::Screenshot(Shot("dpi-about"), &shot);
