@@ -5,17 +5,17 @@
 
 struct CalendarSpacing {
     int nDpi = 96;
-    int nLine = 1;            // width of every drawn line and frame
+    int nLine = 1; // width of every drawn line and frame
     // Month blocks.
-    int cyHeaderPad = 6;      // around the title text
-    int cxTitlePad = 30;      // room for the arrows beside the title
-    int cxGridPad = 60;       // left and right of the seven columns
-    int cyRowGap = 2;         // below each week
-    int cyBlockPad = 12;      // above and below the day grid together
+    int cyHeaderPad = 6; // around the title text
+    int cxTitlePad = 30; // room for the arrows beside the title
+    int cxGridPad = 60;  // left and right of the seven columns
+    int cyRowGap = 2;    // below each week
+    int cyBlockPad = 12; // above and below the day grid together
     int cxColumnGap = 5;
-    int nBlockGap = 1;        // right of each header
+    int nBlockGap = 1; // right of each header
     // The header's title and its hit area.
-    int nTitleInset = 1;      // left and top
+    int nTitleInset = 1; // left and top
     int cxTitleRight = 10;
     int cyTitleBottom = 2;
     int cxHeaderHitLeft = 10;
@@ -40,9 +40,9 @@ struct CalendarSpacing {
     int cxButtonPad = 12;
     int cyButtonPad = 6;
     int cxButtonGap = 10;
-    int nPressShift = 2;      // a pressed button's label sinks by this much
-    int nBorder = 6;          // both sides together
-    int nBorderMargin = 4;    // where the blocks start inside the frame
+    int nPressShift = 2;   // a pressed button's label sinks by this much
+    int nBorder = 6;       // both sides together
+    int nBorderMargin = 4; // where the blocks start inside the frame
     // The month list's text inset, left and right.
     int cxListMargin = 10;
 };

@@ -34,7 +34,8 @@ std::vector<int> CursorResourceSizes(HMODULE module, LPCSTR resource)
     const auto* header = reinterpret_cast<const GroupHeader*>(bytes);
     const auto* entries = reinterpret_cast<const GroupEntry*>(bytes + sizeof(GroupHeader));
     size_t room = (length - sizeof(GroupHeader)) / sizeof(GroupEntry);
-    for (size_t i = 0; i < header->count && i < room; ++i) sizes.push_back(entries[i].width);
+    for (size_t i = 0; i < header->count && i < room; ++i)
+        sizes.push_back(entries[i].width);
     return sizes;
 }
 

@@ -86,8 +86,9 @@ FakeMeasure MeasureAt(int dpi)
 CalendarLayout LayoutAt(MonthCalendarState& state, int dpi, CSize& sizeTotal)
 {
     CString names[13];
-    const char* english[] = {"", "January", "February", "March", "April", "May", "June", "July",
-                             "August", "September", "October", "November", "December"};
+    const char* english[] = {"",        "January",  "February", "March",  "April",
+                             "May",     "June",     "July",     "August", "September",
+                             "October", "November", "December"};
     for (int i = 0; i <= 12; ++i)
         names[i] = english[i];
     FakeMeasure measure = MeasureAt(dpi);

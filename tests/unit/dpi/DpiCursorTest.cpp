@@ -18,7 +18,8 @@ TEST(DpiCursor, PicksTheLargestDrawnImageThatFitsTheDpisCursorSize)
         {96, 64}, // 288 dpi: the largest drawn
         {24, 32}, // smaller than every image: the smallest
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, PickDrawnSize(drawn, c.wanted)) << c.wanted;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, PickDrawnSize(drawn, c.wanted)) << c.wanted;
     EXPECT_EQ(48, PickDrawnSize({64, 48, 32}, 50)) << "in any order";
     EXPECT_EQ(0, PickDrawnSize({}, 32));
 }
