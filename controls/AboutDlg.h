@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "controls/UrlLabel.h"
+#include "dpi/PixelBitmap.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
 
@@ -21,9 +22,14 @@ public:
     enum { IDD = IDD_ABOUT };
 
     CUrlLabel m_link;
+    COwnedIcon m_icon; // the program icon at the dialog's dpi
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowIcon();
 };

@@ -42,10 +42,9 @@ LOGFONT FontSpec::MakeLogFont(int nLogPixelsY) const
     return lf;
 }
 
-BOOL FontSpec::CreateFont(CDC* pDC)
+BOOL FontSpec::CreateFont(int nLogPixelsY)
 {
     DeleteFont();
-    const int nLogPixelsY = pDC ? pDC->GetDeviceCaps(LOGPIXELSY) : 96;
     const LOGFONT lf = MakeLogFont(nLogPixelsY);
     auto pFont = std::make_unique<CFont>();
     if (!pFont->CreateFontIndirect(&lf))

@@ -21,8 +21,8 @@ public:
     void Set(LPCSTR lpszFace, int nPointSize, BOOL bBold, BOOL bItalic, BOOL bUnderline,
              COLORREF crText);
 
-    // Makes the GDI font for pDC's vertical resolution. FALSE when GDI refuses.
-    virtual BOOL CreateFont(CDC* pDC);
+    // Makes the GDI font for a window of nLogPixelsY dots per inch. FALSE when GDI refuses.
+    virtual BOOL CreateFont(int nLogPixelsY);
     void DeleteFont() { m_pFont.reset(); }
     CFont* GetFont() const { return m_pFont.get(); }
 

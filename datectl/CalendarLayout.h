@@ -39,6 +39,7 @@ struct BlockLayout {
 };
 
 struct CalendarLayout {
+    CalendarSpacing spacing; // at the calendar's dpi
     int nMargin = 0;
     std::vector<BlockLayout> blocks;
     ArrowLayout prevArrow;
@@ -49,14 +50,16 @@ struct CalendarLayout {
     CRect rcNoneButton;
 };
 
-// sizeButtonText is "Today" measured in the weekday font (both buttons share its size).
+// sizeButtonText is "Today" measured in the weekday font (both buttons share its size). The
+// gaps between the parts are those of the state's dpi.
 CalendarLayout LayoutCalendar(const MonthCalendarState& state, CSize sizeClient,
                               CSize sizeButtonText);
 
 // The rectangles a day cell's text rectangle implies.
-CRect DayCellHitRect(const CRect& rcText);
-CRect DayCellSelectionRect(const CRect& rcText);
-CRect DayCellTodayFrame(const CRect& rcText);
+CRect DayCellHitRect(const CRect& rcText, const CalendarSpacing& spacing = CalendarSpacing());
+CRect DayCellSelectionRect(const CRect& rcText,
+                           const CalendarSpacing& spacing = CalendarSpacing());
+CRect DayCellTodayFrame(const CRect& rcText, const CalendarSpacing& spacing = CalendarSpacing());
 
 // Copies the layout's hit rectangles into the state, as painting does.
 void RecordCalendarLayout(MonthCalendarState& state, const CalendarLayout& layout);

@@ -4,12 +4,6 @@
 
 namespace {
 
-constexpr int kHeaderPad = 6;     // around the title text
-constexpr int kBlockSidePad = 30; // room for the arrows beside the title
-constexpr int kGridSidePad = 60;  // left and right of the seven columns
-constexpr int kFooterPad = 15;    // around the footer buttons
-constexpr int kBorder = 6;        // the 3-D frame, both sides together
-
 CString TwoDigitDay(int nDay)
 {
     CString str;
@@ -20,7 +14,7 @@ CString TwoDigitDay(int nDay)
 } // namespace
 
 CalendarMetrics ComputeCalendarMetrics(CalendarTextMeasure& measure, const CString monthNames[13],
-                                       int nYear)
+                                       int nYear, const CalendarSpacing& spacing)
 {
     CalendarMetrics m;
 
@@ -54,26 +48,28 @@ CalendarMetrics ComputeCalendarMetrics(CalendarTextMeasure& measure, const CStri
             cyTitle = std::max<int>(cyTitle, size.cy);
         }
     }
-    m.cyHeader = cyTitle + kHeaderPad;
+    m.cyHeader = cyTitle + spacing.cyHeaderPad;
 
-    m.cxBlock = std::max({cxTitle + kBlockSidePad, 7 * cxLetter + kGridSidePad,
-                          7 * cxDay + kGridSidePad, 0});
-    m.cyBlock = std::max(6 * m.cyCell + 12 + m.cyWeekday + m.cyHeader + 12, 0);
+    m.cxBlock = std::max({cxTitle + spacing.cxTitlePad, 7 * cxLetter + spacing.cxGridPad,
+                          7 * cxDay + spacing.cxGridPad, 0});
+    m.cyBlock = std::max(6 * (m.cyCell + spacing.cyRowGap) + m.cyWeekday + m.cyHeader +
+                             spacing.cyBlockPad,
+                         0);
     return m;
 }
 
-int CalendarFooterHeight(bool bAnyButton, int cyButtonText)
+int CalendarFooterHeight(bool bAnyButton, int cyButtonText, const CalendarSpacing& spacing)
 {
-    return bAnyButton ? cyButtonText + kFooterPad : 0;
+    return bAnyButton ? cyButtonText + spacing.cyFooterPad : 0;
 }
 
 CSize CalendarTotalSize(const CalendarMetrics& metrics, int nRows, int nCols, bool bBorder,
-                        int cyFooter)
+                        int cyFooter, const CalendarSpacing& spacing)
 {
     CSize size(nCols * metrics.cxBlock, nRows * metrics.cyBlock + cyFooter);
     if (bBorder) {
-        size.cx += kBorder;
-        size.cy += kBorder;
+        size.cx += spacing.nBorder;
+        size.cy += spacing.nBorder;
     }
     return size;
 }

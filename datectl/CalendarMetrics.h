@@ -2,6 +2,7 @@
 // test can hand in any text widths.
 #pragma once
 
+#include "datectl/CalendarSpacing.h"
 #include "framework/Geometry.h"
 #include "framework/String.h"
 
@@ -26,18 +27,22 @@ struct CalendarMetrics {
 };
 
 // Day numbers in both day fonts, the weekday letters, and every month name with every year
-// within ten of nYear. monthNames[1..12] are used.
+// within ten of nYear. monthNames[1..12] are used. Text is measured in the fonts of the
+// spacing's dpi.
 CalendarMetrics ComputeCalendarMetrics(CalendarTextMeasure& measure, const CString monthNames[13],
-                                       int nYear);
+                                       int nYear,
+                                       const CalendarSpacing& spacing = CalendarSpacing());
 
 // Height of the footer that holds the "Today" and "None" buttons; 0 without buttons.
-int CalendarFooterHeight(bool bAnyButton, int cyButtonText);
+int CalendarFooterHeight(bool bAnyButton, int cyButtonText,
+                         const CalendarSpacing& spacing = CalendarSpacing());
 
-// The whole control: the month blocks, the footer and, with a border, 6 pixels each way.
+// The whole control: the month blocks, the footer and, with a border, 6 pixels each way (at
+// 96 dpi).
 CSize CalendarTotalSize(const CalendarMetrics& metrics, int nRows, int nCols, bool bBorder,
-                        int cyFooter);
+                        int cyFooter, const CalendarSpacing& spacing = CalendarSpacing());
 
-// Font size the auto-size starts from, by screen width.
+// Font size the auto-size starts from, by the width in pixels of the calendar's monitor.
 int AutoSizePointSize(int cxScreen);
 
 // What m_sizeLimit means: (-2, -2) no limit, (-1, -1) the parent's window size less the

@@ -1,5 +1,6 @@
 #include "datectl/CalendarPainter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -33,14 +34,27 @@ void PrepareText(CDC& dc, COLORREF crText)
     dc.SetBkMode(TRANSPARENT);
 }
 
-void DrawBorder(CDC& dc, CSize size)
+// A 3-D frame nWidth pixels deep inside rc; returns what is left inside it.
+CRect DrawFrame(CDC& dc, CRect rc, int nWidth, COLORREF crTopLeft, COLORREF crBottomRight)
 {
-    const int w = size.cx;
-    const int h = size.cy;
-    dc.Draw3dRect(0, 0, w, h, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT));
-    dc.Draw3dRect(1, 1, w - 2, h - 2, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNSHADOW));
-    dc.Draw3dRect(2, 2, w - 4, h - 4, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
-    dc.Draw3dRect(3, 3, w - 6, h - 6, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOW));
+    for (int i = 0; i < nWidth; ++i) {
+        dc.Draw3dRect(&rc, crTopLeft, crBottomRight);
+        rc.DeflateRect(1, 1);
+    }
+    return rc;
+}
+
+// Raised, then sunk, with the flat band between them taking whatever the margin leaves over,
+// so that the lines keep their width at every dpi.
+void DrawBorder(CDC& dc, CSize size, const CalendarSpacing& sp)
+{
+    const int nLine = sp.nLine;
+    const int nFlat = std::max(sp.nBorderMargin - 3 * nLine, 0);
+    CRect rc(0, 0, size.cx, size.cy);
+    rc = DrawFrame(dc, rc, nLine, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT));
+    rc = DrawFrame(dc, rc, nLine, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNSHADOW));
+    rc = DrawFrame(dc, rc, nFlat, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+    DrawFrame(dc, rc, nLine, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOW));
 }
 
 void DrawArrow(CDC& dc, const ArrowLayout& arrow)
@@ -52,10 +66,12 @@ void DrawArrow(CDC& dc, const ArrowLayout& arrow)
     }
 }
 
-void DrawHeader(CDC& dc, const MonthCalendarState& state, const BlockLayout& block)
+void DrawHeader(CDC& dc, const MonthCalendarState& state, const BlockLayout& block,
+                const CalendarSpacing& sp)
 {
     dc.FillSolidRect(&block.rcHeaderFill, GetSysColor(COLOR_BTNFACE));
-    dc.Draw3dRect(&block.rcHeaderFill, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNSHADOW));
+    DrawFrame(dc, block.rcHeaderFill, sp.nLine, GetSysColor(COLOR_WINDOW),
+              GetSysColor(COLOR_BTNSHADOW));
 
     CString title;
     title.Format("%s %d", static_cast<LPCSTR>(state.GetMonthName(block.month.nMonth)),
@@ -66,7 +82,8 @@ void DrawHeader(CDC& dc, const MonthCalendarState& state, const BlockLayout& blo
     dc.DrawText(title, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void DrawWeekdays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block)
+void DrawWeekdays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block,
+                  const CalendarSpacing& sp)
 {
     static const char kLetters[] = "SMTWTFS"; // the week starts on Sunday
     {
@@ -77,14 +94,12 @@ void DrawWeekdays(CDC& dc, const MonthCalendarState& state, const BlockLayout& b
             dc.DrawText(&kLetters[i], 1, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
         }
     }
-    CPen shadow(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-    CSelectedObject pen(dc, shadow.m_hObject);
-    dc.MoveTo(block.xGridLeft, block.yWeekdayLine);
-    dc.LineTo(block.xGridRight, block.yWeekdayLine);
+    dc.FillSolidRect(block.xGridLeft, block.yWeekdayLine, block.xGridRight - block.xGridLeft,
+                     sp.nLine, GetSysColor(COLOR_BTNSHADOW));
 }
 
 void DrawDays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block,
-              const CalendarPaintContext& context)
+              const CalendarSpacing& sp, const CalendarPaintContext& context)
 {
     const long nToday = context.today.GetStatus() == COleDateTime::valid
                             ? DaySerial(context.today)
@@ -98,7 +113,7 @@ void DrawDays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block
         COLORREF crText = cell.bOtherMonth ? state.m_crOtherMonth : state.m_fontDay.m_crText;
         if (state.IsDaySelected(nSerial)) {
             const COLORREF crBox = GetSysColor(COLOR_BTNFACE);
-            dc.FillSolidRect(DayCellSelectionRect(cell.rcText), crBox);
+            dc.FillSolidRect(DayCellSelectionRect(cell.rcText, sp), crBox);
             crText = SelectedDayTextColour(crBox, state.m_crBackground, crText);
         }
         dc.SetTextColor(crText);
@@ -112,23 +127,26 @@ void DrawDays(CDC& dc, const MonthCalendarState& state, const BlockLayout& block
         dc.DrawText(text, nLength, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
 
         if (state.m_bTodayMark && nSerial == nToday)
-            dc.Draw3dRect(DayCellTodayFrame(cell.rcText), CALENDAR_TODAYFRAME, CALENDAR_TODAYFRAME);
+            DrawFrame(dc, DayCellTodayFrame(cell.rcText, sp), sp.nLine, CALENDAR_TODAYFRAME,
+                      CALENDAR_TODAYFRAME);
     }
 }
 
-void DrawButton(CDC& dc, const CRect& rc, LPCSTR lpszLabel, bool bPressed)
+void DrawButton(CDC& dc, const CRect& rc, LPCSTR lpszLabel, bool bPressed,
+                const CalendarSpacing& sp)
 {
     dc.FillSolidRect(&rc, GetSysColor(COLOR_BTNFACE));
-    const CRect rcInner(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1);
     CRect rcLabel = rc;
     if (bPressed) {
-        dc.Draw3dRect(&rc, GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE));
-        dc.Draw3dRect(&rcInner, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOW));
-        rcLabel.left += 2; // the label sinks with the button
-        rcLabel.top += 2;
+        const CRect rcInner =
+            DrawFrame(dc, rc, sp.nLine, GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE));
+        DrawFrame(dc, rcInner, sp.nLine, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOW));
+        rcLabel.left += sp.nPressShift; // the label sinks with the button
+        rcLabel.top += sp.nPressShift;
     } else {
-        dc.Draw3dRect(&rc, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT));
-        dc.Draw3dRect(&rcInner, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNSHADOW));
+        const CRect rcInner =
+            DrawFrame(dc, rc, sp.nLine, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT));
+        DrawFrame(dc, rcInner, sp.nLine, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNSHADOW));
     }
     dc.DrawText(lpszLabel, -1, &rcLabel, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
@@ -140,9 +158,11 @@ void DrawFooter(CDC& dc, const MonthCalendarState& state, const CalendarLayout& 
     FontScope font(dc, state.m_fontWeekday);
     PrepareText(dc, state.m_fontWeekday.m_crText);
     if (layout.bTodayButton)
-        DrawButton(dc, layout.rcTodayButton, "Today", state.m_bTodayPressed && state.m_bTodayHot);
+        DrawButton(dc, layout.rcTodayButton, "Today", state.m_bTodayPressed && state.m_bTodayHot,
+                   layout.spacing);
     if (layout.bNoneButton)
-        DrawButton(dc, layout.rcNoneButton, "None", state.m_bNonePressed && state.m_bNoneHot);
+        DrawButton(dc, layout.rcNoneButton, "None", state.m_bNonePressed && state.m_bNoneHot,
+                   layout.spacing);
 }
 
 } // namespace
@@ -161,17 +181,18 @@ void PaintCalendar(CDC& dc, const MonthCalendarState& state, const CalendarLayou
                    const CalendarPaintContext& context)
 {
     dc.FillSolidRect(0, 0, context.sizeClient.cx, context.sizeClient.cy, state.m_crBackground);
+    const CalendarSpacing& sp = layout.spacing;
     if (state.m_bBorder)
-        DrawBorder(dc, context.sizeClient);
+        DrawBorder(dc, context.sizeClient, sp);
 
     for (const BlockLayout& block : layout.blocks) {
-        DrawHeader(dc, state, block);
+        DrawHeader(dc, state, block, sp);
         if (block.nRow == 1 && block.nCol == 1)
             DrawArrow(dc, layout.prevArrow);
         if (block.nRow == 1 && block.nCol == state.m_nCols)
             DrawArrow(dc, layout.nextArrow);
-        DrawWeekdays(dc, state, block);
-        DrawDays(dc, state, block, context);
+        DrawWeekdays(dc, state, block, sp);
+        DrawDays(dc, state, block, sp, context);
     }
     DrawFooter(dc, state, layout);
 }

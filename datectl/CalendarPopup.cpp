@@ -1,6 +1,7 @@
 #include "datectl/CalendarPopup.h"
 
 #include "datectl/DateEdit.h"
+#include "dpi/DpiApi.h"
 
 #include <commctrl.h>
 
@@ -10,6 +11,7 @@ BEGIN_MESSAGE_MAP(CCalendarPopup, CWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_NOTIFY(NM_CLICK, IDC_MONTHCALENDAR, OnCalendarClick)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CCalendarPopup::CCalendarPopup() : m_date(COleDateTime::GetCurrentTime()) {}
@@ -39,6 +41,20 @@ int CCalendarPopup::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_calendar.SetLayout(1, 1);
     const CSize size = m_calendar.GetTotalSize();
     SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+LRESULT CCalendarPopup::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // The calendar is measured again for the new monitor (before its own notice, which comes
+    // after this one); the pop-up takes its size at the place the system suggests.
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (m_calendar.m_hWnd) m_calendar.UpdateDpi();
+    CRect rcCalendar(0, 0, 0, 0);
+    if (m_calendar.m_hWnd) m_calendar.GetWindowRect(&rcCalendar);
+    if (suggested)
+        SetWindowPos(nullptr, suggested->left, suggested->top, rcCalendar.Width(),
+                     rcCalendar.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 

@@ -39,6 +39,7 @@ protected:
     afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnClose();
     afx_msg void OnCalendarClick(NMHDR* pNotifyStruct, LRESULT* pResult);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -113,6 +113,7 @@ public:
     CRect m_rcTodayButton;
     CRect m_rcNoneButton;
 
+    int m_nDpi = 96; // of the window it is shown in: fonts, metrics and gaps are made for it
     int m_bFontsCreated = 0;
     int m_bMetricsValid = 0;
     CalendarMetrics m_metrics;

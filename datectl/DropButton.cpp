@@ -9,6 +9,7 @@
 BEGIN_MESSAGE_MAP(CDropButton, CButton)
     ON_WM_CREATE()
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CDropButton::~CDropButton()
@@ -20,12 +21,24 @@ CDropButton::~CDropButton()
 int CDropButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CButton::OnCreate(lpCreateStruct) == -1) return -1;
-    if (!m_bitmap.LoadBitmap(IDB_DROPARROW)) return 0;
+    if (m_bitmap.LoadBitmap(IDB_DROPARROW)) ShowArrow();
+    return 0;
+}
+
+void CDropButton::ShowArrow()
+{
     // The bitmap's light grey is its background: a themed button face shows through instead.
     int factor = WholeFactorForDpi(static_cast<int>(DpiForWindow(m_hWnd)));
-    m_arrow.Reset(PixelIcon(m_bitmap, RGB(192, 192, 192), factor));
-    if (m_arrow.Get())
-        SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_arrow.Get()));
+    HICON arrow = PixelIcon(m_bitmap, RGB(192, 192, 192), factor);
+    if (!arrow) return;
+    // The button lets go of the old picture before it is destroyed.
+    SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrow));
+    m_arrow.Reset(arrow);
+}
+
+LRESULT CDropButton::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    if (m_bitmap.GetSafeHandle()) ShowArrow();
     return 0;
 }
 

@@ -23,5 +23,9 @@ public:
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClicked();
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowArrow(); // at the window's dpi
 };

@@ -5,6 +5,7 @@
 #include "datectl/CalendarPainter.h"
 #include "datectl/MemDC.h"
 #include "datectl/MonthPicker.h"
+#include "dpi/DpiApi.h"
 
 #include <commctrl.h>
 
@@ -48,6 +49,17 @@ private:
     const int m_nSaved;
 };
 
+// In pixels: the point size it picks is then drawn at the window's dpi, so that a calendar on
+// a 150% monitor is 1.5 times the size it has on the same monitor at 100%.
+int MonitorWidth(HWND hWnd)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (::GetMonitorInfoA(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info))
+        return info.rcMonitor.right - info.rcMonitor.left;
+    return ::GetSystemMetrics(SM_CXSCREEN);
+}
+
 CPoint MessagePos()
 {
     const DWORD dwPos = ::GetMessagePos();
@@ -73,6 +85,7 @@ BEGIN_MESSAGE_MAP(CMonthCalendar, CWnd)
     ON_WM_SETTINGCHANGE()
     ON_WM_TIMECHANGE()
     ON_WM_SYSCOLORCHANGE()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CMonthCalendar::CMonthCalendar() = default;
@@ -91,25 +104,54 @@ CMonthCalendar::~CMonthCalendar()
 
 // ---- size ------------------------------------------------------------------------------
 
-void CMonthCalendar::EnsureFonts(CDC& dc)
+bool CMonthCalendar::FollowDpi()
+{
+    const int nDpi = static_cast<int>(m_hWnd ? DpiForWindow(m_hWnd) : SystemDpi());
+    if (nDpi == m_nDpi)
+        return false;
+    m_nDpi = nDpi;
+    InvalidateFonts();
+    m_bMetricsValid = 0;
+    return true;
+}
+
+bool CMonthCalendar::UpdateDpi()
+{
+    if (!FollowDpi())
+        return false;
+    CloseMonthList(); // placed and measured for the old dpi
+    AutoSize();
+    Repaint();
+    return true;
+}
+
+LRESULT CMonthCalendar::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    UpdateDpi();
+    return 0;
+}
+
+void CMonthCalendar::EnsureFonts()
 {
     if (m_bFontsCreated && m_fontHeader.GetFont() && m_fontWeekday.GetFont() &&
         m_fontDay.GetFont() && m_fontSpecialDay.GetFont())
         return;
-    m_fontHeader.CreateFont(&dc);
-    m_fontWeekday.CreateFont(&dc);
-    m_fontDay.CreateFont(&dc);
-    m_fontSpecialDay.CreateFont(&dc);
+    // The window's dpi, not the DC's: a screen DC tells the system dpi on every monitor.
+    m_fontHeader.CreateFont(m_nDpi);
+    m_fontWeekday.CreateFont(m_nDpi);
+    m_fontDay.CreateFont(m_nDpi);
+    m_fontSpecialDay.CreateFont(m_nDpi);
     m_bFontsCreated = 1;
 }
 
 void CMonthCalendar::ComputeMetrics(CDC& dc)
 {
-    EnsureFonts(dc);
+    EnsureFonts();
     {
         SavedDC saved(dc); // the measure selects the fonts it measures in
         DcTextMeasure measure(dc, *this);
-        m_metrics = ComputeCalendarMetrics(measure, m_strMonthNames, m_nYear);
+        m_metrics = ComputeCalendarMetrics(measure, m_strMonthNames, m_nYear,
+                                           CalendarSpacingForDpi(m_nDpi));
     }
     m_bMetricsValid = 1;
 }
@@ -123,19 +165,22 @@ CSize CMonthCalendar::MeasureButtonText(CDC& dc)
 
 CSize CMonthCalendar::GetTotalSize()
 {
-    // Before the window exists the screen stands in for it: same resolution.
+    FollowDpi();
+    // Before the window exists the screen stands in for it.
     CClientDC dc(m_hWnd ? this : nullptr);
     ComputeMetrics(dc);
+    const CalendarSpacing spacing = CalendarSpacingForDpi(m_nDpi);
     const bool bButtons = m_bTodayButton || m_bNoneButton;
-    const int cyFooter = CalendarFooterHeight(bButtons, bButtons ? MeasureButtonText(dc).cy : 0);
-    return CalendarTotalSize(m_metrics, m_nRows, m_nCols, m_bBorder != 0, cyFooter);
+    const int cyFooter =
+        CalendarFooterHeight(bButtons, bButtons ? MeasureButtonText(dc).cy : 0, spacing);
+    return CalendarTotalSize(m_metrics, m_nRows, m_nCols, m_bBorder != 0, cyFooter, spacing);
 }
 
 void CMonthCalendar::AutoSize()
 {
     if (!m_bAutoSize || !m_hWnd)
         return;
-    const int nStart = AutoSizePointSize(::GetSystemMetrics(SM_CXSCREEN));
+    const int nStart = AutoSizePointSize(MonitorWidth(m_hWnd));
 
     CSize sizeParent;
     CPoint ptInParent;
@@ -187,9 +232,10 @@ BOOL CMonthCalendar::OnEraseBkgnd(CDC*)
 
 void CMonthCalendar::Draw(CDC& dc)
 {
+    FollowDpi();
     if (!m_bMetricsValid)
         ComputeMetrics(dc);
-    EnsureFonts(dc);
+    EnsureFonts();
     CRect rcClient;
     GetClientRect(&rcClient);
 
@@ -410,10 +456,8 @@ void CMonthCalendar::OpenMonthList(int nBlock)
     m_nListBlock = nBlock;
     const YearMonth month = GetBlockMonth(nBlock);
 
-    {
-        CClientDC dc(this);
-        EnsureFonts(dc); // the list writes in the day font
-    }
+    FollowDpi();
+    EnsureFonts(); // the list writes in the day font
     m_pMonthList = std::make_unique<CMonthPicker>();
     m_listTimer.Set(this, CALENDAR_LISTTIMER_ID, CALENDAR_LISTTIMER_MS);
     m_pMonthList->SetMiddleMonth(month.nMonth, month.nYear);

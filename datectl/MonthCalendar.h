@@ -29,6 +29,10 @@ public:
     // fits its size limit, and the window resized (not moved) to match.
     void AutoSize();
 
+    // Measures again when the window has moved to a monitor of another dpi (a self-sizing
+    // calendar sizes itself again); false when its dpi stayed.
+    bool UpdateDpi();
+
     // The month list while a header is held down, else nullptr.
     CMonthPicker* GetMonthList() const { return m_pMonthList.get(); }
 
@@ -49,10 +53,14 @@ protected:
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg void OnTimeChange();
     afx_msg void OnSysColorChange();
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void EnsureFonts(CDC& dc);
+    // Takes the window's dpi (the system's before there is a window); fonts and metrics made
+    // for another are dropped. True when it changed.
+    bool FollowDpi();
+    void EnsureFonts();
     void ComputeMetrics(CDC& dc);
     CSize MeasureButtonText(CDC& dc);
     void Draw(CDC& dc);

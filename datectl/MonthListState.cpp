@@ -99,9 +99,9 @@ void MonthListState::ScrollDown(int nStep)
     }
 }
 
-CRect MonthListPlacement(CPoint ptPress, int cyLine, int cxWidestLine, int nRows)
+CRect MonthListPlacement(CPoint ptPress, int cyLine, int cxWidestLine, int nRows, int cxMargin)
 {
-    const int hw = (cxWidestLine + 20) / 2;
+    const int hw = (cxWidestLine + 2 * cxMargin) / 2;
     const int hh = (nRows * cyLine + 3) / 2;
     return CRect(ptPress.x - hw, ptPress.y - hh, ptPress.x + hw, ptPress.y + hh);
 }

@@ -43,5 +43,6 @@ public:
 };
 
 // The list's window rectangle (screen): centred on the press, tall enough for nRows lines of
-// cyLine and wide enough for the widest "<month name> 0000".
-CRect MonthListPlacement(CPoint ptPress, int cyLine, int cxWidestLine, int nRows);
+// cyLine and wide enough for the widest "<month name> 0000" with cxMargin either side.
+CRect MonthListPlacement(CPoint ptPress, int cyLine, int cxWidestLine, int nRows,
+                         int cxMargin = 10);

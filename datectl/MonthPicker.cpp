@@ -31,6 +31,11 @@ HGDIOBJ CMonthPicker::GetListFont() const
     return ::GetStockObject(DEFAULT_GUI_FONT);
 }
 
+int CMonthPicker::TextMargin() const
+{
+    return CalendarSpacingForDpi(m_pOwnerCalendar ? m_pOwnerCalendar->m_nDpi : 96).cxListMargin;
+}
+
 CString CMonthPicker::LineText(YearMonth ym) const
 {
     CString text;
@@ -60,7 +65,8 @@ void CMonthPicker::PlaceAround(CPoint ptScreen)
     }
     // Centred on the press, then kept inside the work area: near a screen edge the mouse must
     // still reach every line.
-    const CRect rcCentred = MonthListPlacement(ptScreen, m_cyLine, cxWidest, m_nRows);
+    const CRect rcCentred =
+        MonthListPlacement(ptScreen, m_cyLine, cxWidest, m_nRows, TextMargin());
     const CRect rc = KeepInsideWorkArea(rcCentred, MonitorWorkArea(rcCentred));
     MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), FALSE);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -97,7 +103,7 @@ void CMonthPicker::OnPaint()
             dc.SetTextColor(m_crText);
             dc.SetBkColor(m_crBack);
         }
-        CRect rcText(10, y, 10 + m_cxAlphabet, y + m_cyLine);
+        CRect rcText(TextMargin(), y, TextMargin() + m_cxAlphabet, y + m_cyLine);
         dc.DrawText(LineText(GetLineMonth(nLine)), &rcText, DT_SINGLELINE | DT_NOPREFIX);
     }
 }

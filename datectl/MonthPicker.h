@@ -28,6 +28,7 @@ protected:
 
 private:
     HGDIOBJ GetListFont() const;
+    int TextMargin() const; // left and right of the text, at the calendar's dpi
     CString LineText(YearMonth ym) const;
 
     int m_cyLine = 0;     // height of one line

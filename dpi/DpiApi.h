@@ -8,6 +8,9 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 // Per-monitor awareness (v2, else v1), else system awareness. The manifest asks for the same;
 // this covers a program started without it. False when the process was aware already or

@@ -16,6 +16,11 @@ void Destroy(HICON icon)
 
 } // namespace
 
+HICON LoadIconForDpi(HINSTANCE instance, LPCSTR resource, int metric, UINT dpi)
+{
+    return LoadSized(instance, resource, SystemMetricForDpi(metric, dpi));
+}
+
 CWindowIcons::~CWindowIcons()
 {
     Destroy(m_big);
@@ -25,8 +30,9 @@ CWindowIcons::~CWindowIcons()
 void CWindowIcons::Apply(HWND wnd, HINSTANCE instance, LPCSTR resource)
 {
     UINT dpi = DpiForWindow(wnd);
-    HICON big = LoadSized(instance, resource, SystemMetricForDpi(SM_CXICON, dpi));
-    HICON small = LoadSized(instance, resource, SystemMetricForDpi(SM_CXSMICON, dpi));
+    int bigSize = SystemMetricForDpi(SM_CXICON, dpi);
+    HICON big = LoadSized(instance, resource, bigSize);
+    HICON small = LoadIconForDpi(instance, resource, SM_CXSMICON, dpi);
     if (!big || !small) {
         Destroy(big);
         Destroy(small);
@@ -38,4 +44,5 @@ void CWindowIcons::Apply(HWND wnd, HINSTANCE instance, LPCSTR resource)
     Destroy(m_small);
     m_big = big;
     m_small = small;
+    m_bigSize = bigSize;
 }

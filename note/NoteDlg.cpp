@@ -31,7 +31,7 @@ END_MESSAGE_MAP()
 // clang-format on
 
 CNoteDlg::CNoteDlg(CWnd* pParent)
-    : CDialog(IDD, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDI_TACKNOTE)) {}
+    : CDialog(IDD, pParent) {}
 
 CNoteDlg::~CNoteDlg() = default;
 
@@ -76,13 +76,16 @@ void CNoteDlg::OnPaint() {
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     CRect rect;
     GetClientRect(&rect);
-    int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    dc.DrawIcon(x, y, m_hIcon);
+    // The large icon at the window's dpi, centred at the size it was loaded at.
+    int size = m_icons.BigSize();
+    int x = (rect.Width() - size + 1) / 2;
+    int y = (rect.Height() - size + 1) / 2;
+    if (m_icons.Big())
+        DrawIconEx(dc.GetSafeHdc(), x, y, m_icons.Big(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 HCURSOR CNoteDlg::OnQueryDragIcon() {
-    return static_cast<HCURSOR>(m_hIcon);
+    return static_cast<HCURSOR>(m_icons.Big());
 }
 
 // Alt+F4 and the taskbar end the note but keep its files; only the menu's Close deletes.

@@ -179,9 +179,14 @@ void CNoteEdit::ApplyFont(UINT dpi) {
 
 void CNoteEdit::ApplyDpi() {
     ApplyFont(DpiForWindow(GetParent()->m_hWnd));
+    LoadDragCursor(); // a note dragged onto another monitor changes its cursor there
     CRect rc;
     GetParent()->GetClientRect(&rc);
     MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+}
+
+void CNoteEdit::LoadDragCursor() {
+    m_dragCursor.Apply(GetParent()->m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG));
 }
 
 void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
@@ -274,7 +279,8 @@ void CNoteEdit::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
     GetParent()->GetWindowRect(&m_rcWindow);
     ClientToScreen(&point);
     m_ptLast = point;
-    SetCursor(LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG)));
+    LoadDragCursor();
+    SetCursor(m_dragCursor.Get());
     HideCaret();
     m_bDragging = TRUE;
     SetCapture();

@@ -4,6 +4,7 @@
 // time it loses the focus and soon after each change of its text or place.
 
 #include "balloon/BalloonTip.h"
+#include "dpi/DpiCursor.h"
 #include "framework/Controls.h"
 #include "framework/GdiObjects.h"
 #include "framework/Geometry.h"
@@ -62,6 +63,7 @@ private:
     // The first time the user tries to change a read-only note, says why it can't be.
     void ExplainReadOnly();
     void ApplyFont(UINT dpi);
+    void LoadDragCursor();
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);
@@ -87,6 +89,7 @@ private:
     COLORREF m_crBack;
     CBrush m_brBack;
     CFont m_font;
+    CDpiCursor m_dragCursor; // at the note window's dpi
     CPoint m_ptLast;  // cursor during a drag, screen coordinates
     CRect m_rcWindow; // the note window during a drag, screen coordinates
     BOOL m_bDragging = FALSE;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "dpi/DpiApi.h"
 #include "framework/CommonControls.h"
 #include "framework/WinApp.h"
 #include "note/Monitors.h"
@@ -31,6 +32,7 @@ BEGIN_MESSAGE_MAP(CNotesListDlg, CDialog)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_NOTELIST_LIST, OnColumnClick)
     ON_NOTIFY(NM_DBLCLK, IDC_NOTELIST_LIST, OnDblClick)
     ON_NOTIFY(NM_RETURN, IDC_NOTELIST_LIST, OnDblClick)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -84,13 +86,15 @@ BOOL CNotesListDlg::Open() {
     return TRUE;
 }
 
+LRESULT CNotesListDlg::OnDpiChanged(WPARAM, LPARAM) {
+    const LRESULT result = Default(); // the dialog manager scales the dialog and its controls
+    m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
+    return result;
+}
+
 BOOL CNotesListDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    HICON icon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDI_TACKNOTE) : nullptr;
-    if (icon) {
-        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+    m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
     m_state = ReadListState(kDefaultsFile);
     HWND list = List();
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);

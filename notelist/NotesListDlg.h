@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "dpi/WindowIcons.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
 #include "notelist/ListState.h"
@@ -46,6 +47,7 @@ protected:
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -64,4 +66,5 @@ private:
     int m_ticksSinceScan = 0;
     CBrush m_markBrush;
     std::string m_shownText; // LVN_GETDISPINFO hands out a pointer that must outlive the call
+    CWindowIcons m_icons;    // caption and taskbar, at the window's dpi
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program icon (tacknote.ico), the drag cursor (drag.cur) and the drop-down
-arrow (droparrow.bmp, bitmap 12) into this folder.
+"""Draws the program icon (tacknote.ico), the drag cursor (drag.cur, at 32, 48 and 64 px) and
+the drop-down arrow (droparrow.bmp, bitmap 12) into this folder.
 
 Run it again after changing a drawing; the outputs are kept in the repository so that a
 build needs nothing but windres.
@@ -180,46 +180,45 @@ def write_icon(path, sizes):
         f.write(out + b"".join(images))
 
 
-# A four-headed arrow: '#' black, '.' white, ' ' transparent. Hot spot at its centre.
-MOVE_ARROWS = """
-               .
-              .#.
-             .###.
-            .#####.
-           .#######.
-           ....#....
-              .#.
-              .#.
-       ..     .#.     ..
-      .#.     .#.     .#.
-     .##.     .#.     .##.
-    .###.......#.......###.
-   .#######################.
-    .###.......#.......###.
-     .##.     .#.     .##.
-      .#.     .#.     .#.
-       ..     .#.     ..
-              .#.
-              .#.
-           ....#....
-           .#######.
-            .#####.
-             .###.
-              .#.
-               .
-"""
+def move_arrows(size, a, b, reach, head, shaft):
+    """A four-headed arrow as rows of '#' black, '.' white, ' ' transparent: a shaft `shaft`
+    pixels wide through columns a.. and rows b.., each arm `reach` pixels from there to its
+    tip, its head `head` rows deep with 45-degree sides. Outlined in white, and with a white
+    row behind each head; drawn pixel by pixel at each size, never scaled."""
+    black = set()
+    for d in range(reach):  # d: distance from the tip
+        lo, hi = (a - d, a + shaft + d) if d < head else (a, a + shaft)
+        for x in range(lo, hi):
+            black.update({(x, b - reach + d), (x, b + shaft + reach - 1 - d)})
+        lo, hi = (b - d, b + shaft + d) if d < head else (b, b + shaft)
+        for y in range(lo, hi):
+            black.update({(a - reach + d, y), (a + shaft + reach - 1 - d, y)})
+    black.update((x, y) for x in range(a, a + shaft) for y in range(b, b + shaft))
+    white = set()
+    for x, y in black:
+        white.update({(x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1)})
+    for x in range(a - head, a + shaft + head):
+        white.update({(x, b - reach + head), (x, b + shaft + reach - 1 - head)})
+    for y in range(b - head, b + shaft + head):
+        white.update({(a - reach + head, y), (a + shaft + reach - 1 - head, y)})
+    return ["".join("#" if (x, y) in black else "." if (x, y) in white else " "
+                    for x in range(size)) for y in range(size)]
 
 
-def write_cursor(path):
-    rows = MOVE_ARROWS.strip("\n").split("\n")
-    size = 32
-    grid = [row.ljust(size)[:size] for row in rows] + [" " * size] * (size - len(rows))
-    hot_x, hot_y = 15, 12
+# The drag cursor at 100, 150 and 200%: size, shaft's column and row (also the hot spot),
+# reach, head, shaft width. The 32-pixel one is the cursor's original drawing.
+DRAG_CURSORS = [(32, 15, 12, 11, 4, 1), (48, 22, 18, 17, 6, 2), (64, 30, 24, 22, 8, 2)]
+
+
+def cursor_image(rows):
+    """One 1-bit image of a cursor resource: header, palette, XOR and AND bits."""
+    size = len(rows)
+    stride = ((size + 31) // 32) * 4
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
     xor_bits, and_bits = bytearray(), bytearray()
-    for row in reversed(grid):
-        x_row, a_row = bytearray(4), bytearray(4)
+    for row in reversed(rows):
+        x_row, a_row = bytearray(stride), bytearray(stride)
         for x, c in enumerate(row):
             if c == ".":
                 x_row[x // 8] |= 0x80 >> (x % 8)
@@ -227,11 +226,18 @@ def write_cursor(path):
                 a_row[x // 8] |= 0x80 >> (x % 8)
         xor_bits += x_row
         and_bits += a_row
-    image = header + palette + bytes(xor_bits) + bytes(and_bits)
-    out = struct.pack("<HHH", 0, 2, 1)
-    out += struct.pack("<BBBBHHII", size, size, 2, 0, hot_x, hot_y, len(image), 22)
+    return header + palette + bytes(xor_bits) + bytes(and_bits)
+
+
+def write_cursor(path):
+    images = [cursor_image(move_arrows(*c)) for c in DRAG_CURSORS]
+    out = struct.pack("<HHH", 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    for (size, hot_x, hot_y, *_), image in zip(DRAG_CURSORS, images):
+        out += struct.pack("<BBBBHHII", size, size, 2, 0, hot_x, hot_y, len(image), offset)
+        offset += len(image)
     with open(path, "wb") as f:
-        f.write(out + image)
+        f.write(out + b"".join(images))
 
 
 # The drop-down button's arrow: 7 x 4 pixels, a black triangle 7, 5, 3 and 1 pixels wide

@@ -31,6 +31,7 @@
 // About box (template 101) and start-up splash (template 100)
 #define IDC_ABOUT_LINK 220       // credit line, a mail link
 #define IDC_ABOUT_VERSION 1035   // version line
+#define IDC_ABOUT_ICON 420       // program icon, loaded at the dialog's dpi
 
 // Alarm dialog (template 107)
 #define IDC_ALARM_DATE 221       // date field, with its drop-down button beside it

@@ -9,6 +9,7 @@
 #include "AlarmDriver.h"
 #include "NoteDriver.h"
 #include "dpi/DpiScale.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -178,6 +179,10 @@ TEST_F(Dpi, DialogsScaleWithNothingClipped) {
     ASSERT_NE(nullptr, about);
     EXPECT_TRUE(LaidOutAtDisplayDpi(about, SIZE{256, 215}, 384));
     EXPECT_TRUE(NothingClipped(about));
+    // Its icon is the image drawn for the dpi (48 px at 144), not the 32 px one enlarged.
+    RECT icon = e2e::WindowRect(GetDlgItem(about, IDC_ABOUT_ICON));
+    EXPECT_EQ(FileToDevice(32, DisplayDpi()), Width(icon));
+    EXPECT_EQ(FileToDevice(32, DisplayDpi()), Height(icon));
     Sleep(300);
     shot = e2e::WindowRect(about);
     e2e::Screenshot(Shot("dpi-about"), &shot);
@@ -194,14 +199,18 @@ TEST_F(Dpi, DialogsScaleWithNothingClipped) {
     RECT both = e2e::WindowRect(alarm), pop = e2e::WindowRect(popup);
     UnionRect(&both, &both, &pop);
     e2e::Screenshot(Shot("dpi-alarm-calendar"), &both);
-    // The calendar's fonts follow the dpi, a few gaps of some pixels between its parts don't:
-    // it grows by at least two thirds of the dpi's growth.
+    // Fonts and gaps both follow the dpi: the pop-up is its 96-dpi size scaled, within the
+    // few pixels that the fonts' letters round to.
     RECT popClient;
     GetClientRect(popup, &popClient);
     const SIZE at96 = {206, 222};
     int dpi = DisplayDpi();
-    EXPECT_GE(popClient.right, at96.cx + (FileToDevice(at96.cx, dpi) - at96.cx) * 2 / 3) << dpi;
-    EXPECT_GE(popClient.bottom, at96.cy + (FileToDevice(at96.cy, dpi) - at96.cy) * 2 / 3) << dpi;
+    SIZE wanted = {FileToDevice(at96.cx, dpi), FileToDevice(at96.cy, dpi)};
+    int slack = dpi == 96 ? 0 : 3;
+    EXPECT_LE(abs(popClient.right - wanted.cx), wanted.cx * slack / 100)
+        << popClient.right << " wide for " << wanted.cx << " at " << dpi << " dpi";
+    EXPECT_LE(abs(popClient.bottom - wanted.cy), wanted.cy * slack / 100)
+        << popClient.bottom << " tall for " << wanted.cy << " at " << dpi << " dpi";
     EXPECT_TRUE(NothingClipped(popup));
     e2e::PressKey(VK_ESCAPE);
 }
