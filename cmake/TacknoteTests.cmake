@@ -1,8 +1,11 @@
+# Tests that show windows each take one Wine desktop (resource "desktop": a display, a prefix
+# and its Wine server, see scripts/test.sh) for their whole run, so that no other test's focus
+# changes disturb them; a script test reaches its desktop through this wrapper.
+set(TACKNOTE_ON_DESKTOP ${CMAKE_SOURCE_DIR}/scripts/on-desktop.sh)
+
 # One ctest entry per unit-test binary:
 #   tacknote_unit_test(NAME source... LIBS lib... [NO_DESKTOP])
-# A test binary that shows windows shares the one test display with the end-to-end tests, so
-# by default it never runs beside them (focus changes would disturb them); NO_DESKTOP marks a
-# binary of pure logic that may run in parallel with anything.
+# NO_DESKTOP marks a binary of pure logic that may run beside anything.
 function(tacknote_unit_test name)
   cmake_parse_arguments(T "NO_DESKTOP" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
@@ -12,7 +15,7 @@ function(tacknote_unit_test name)
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   if(NOT T_NO_DESKTOP)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
+    set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS desktop:1)
   endif()
 endfunction()
 
@@ -26,8 +29,8 @@ function(tacknote_e2e_support)
   endif()
 endfunction()
 
-# End-to-end tests drive real windows on the one shared test display, so they never run
-# side by side. They find the program through TACKNOTE_BUILD (the build root, as a Unix path).
+# End-to-end tests drive real windows, each on a desktop of its own. They find the program
+# through TACKNOTE_BUILD (the build root, as a Unix path).
 #   tacknote_e2e_test(NAME source... LIBS lib... DEPENDS target...)
 function(tacknote_e2e_test name)
   cmake_parse_arguments(T "" "" "LIBS;DEPENDS" ${ARGN})
@@ -40,6 +43,6 @@ function(tacknote_e2e_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_desktop
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_GROUPS desktop:1
                        ENVIRONMENT "TACKNOTE_BUILD=${CMAKE_BINARY_DIR}")
 endfunction()

@@ -33,23 +33,61 @@ done
 built=$SECONDS
 
 passed=0 failed=0 skipped_tests=0 status=0
-# One architecture's suite on its own Xvfb, Wine server, prefix and print queue; its ctest output
-# goes to <build>/ctest-summary.log as well.
+# TACKNOTE_TEST_DESKTOPS (default 2) Wine desktops per suite, each an Xvfb, a prefix and a Wine
+# server of its own: a test that shows windows takes one for its run (ctest's resource
+# "desktop"), so that many tests, mostly waiting for windows, run side by side.
+desktops=${TACKNOTE_TEST_DESKTOPS:-2}
+
+# Desktops 1 and up of a suite; desktop 0 is the suite's own environment.
+start_extra_desktop() {  # start_extra_desktop BUILD ID
+  export WINE_STATE=$1/wine-$2
+  wine_env_start "$1/keeper.exe" && write_desktop_env "$2"
+}
+stop_extra_desktop() {  # stop_extra_desktop BUILD ID
+  export WINE_STATE=$1/wine-$2 WINEPREFIX=$1/wine-$2/pfx
+  wine_env_stop
+}
+write_desktop_env() {  # write_desktop_env ID: what on-desktop.sh sets for a test on it
+  printf 'export DISPLAY=%q WINEPREFIX=%q WINE_STATE=%q\n' "$DISPLAY" "$WINEPREFIX" "$WINE_STATE" \
+    >"$TACKNOTE_DESKTOPS/$1.env"
+}
+
+# One architecture's suite on its own Xvfbs, Wine servers, prefixes and print queue; its ctest
+# output goes to <build>/ctest-summary.log as well.
 run_suite() {  # run_suite ARCH BUILD [ctest arguments]
-  local arch=$1 build=$2
+  local arch=$1 build=$2 id pid
   shift 2
   rm -f "$build/ctest-summary.log" # a suite that fails to start must not count an old run
-  export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1
+  export WINE_ARCH=$arch WINE_STATE=$build/wine HEADLESS=1 TACKNOTE_DESKTOPS=$build/desktops
   . scripts/wine-env.sh
   . scripts/print-env.sh
-  trap 'wine_env_stop; print_env_stop' EXIT
+  local extra
+  extra=$(seq 1 $((desktops - 1)) | tr '\n' ' ')
+  trap "for id in $extra; do (stop_extra_desktop '$build' \$id); done; wine_env_stop; print_env_stop" EXIT
+  rm -rf "$TACKNOTE_DESKTOPS"
+  mkdir -p "$TACKNOTE_DESKTOPS"
   # The printer before Wine: Wine copies the CUPS queues when a program first needs them.
   print_env_start "$build/print"
+  local pids=()
+  for id in $extra; do
+    (start_extra_desktop "$build" "$id") &
+    pids+=($!)
+  done
   wine_env_start "$build/keeper.exe"
+  write_desktop_env 0
+  for pid in "${pids[@]}"; do
+    wait "$pid" || { echo "test: a Wine desktop did not start" >&2; exit 1; }
+  done
+  { printf '{"version": {"major": 1, "minor": 0}, "local": [{"desktop": ['
+    for id in $(seq 0 $((desktops - 1))); do
+      printf '%s{"id": "%s", "slots": 1}' "$([ "$id" = 0 ] || echo ,)" "$id"
+    done
+    printf ']}]}\n'; } >"$TACKNOTE_DESKTOPS/spec.json"
   cd "$build"
   # A test that fails is run once more before it counts: an end-to-end run drives real windows
   # under Wine on a loaded machine. Its first failure stays in the log above its second run.
-  ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-2}" "$@" |
+  ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-$desktops}" \
+        --resource-spec-file "$TACKNOTE_DESKTOPS/spec.json" "$@" |
     tee "$build/ctest-summary.log"
   exit "${PIPESTATUS[0]}"
 }

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <windows.h>
+
 namespace {
 
 std::string Day(const COleDateTime& dt)
@@ -107,8 +109,14 @@ TEST(DayFirstLocale, TheFieldReadsItsOwnTextAsTheSameDay)
 {
     const bool bExpected = std::getenv("TACKNOTE_EXPECT_DAYFIRST") != nullptr;
     if (!UserLocaleIsDayFirst()) {
-        if (bExpected)
-            FAIL() << "the user locale is not day-first; LC_ALL did not reach the process";
+        if (bExpected) {
+            char shortDate[80] = "";
+            GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, shortDate, sizeof shortDate);
+            const char* lcAll = std::getenv("LC_ALL");
+            FAIL() << "the user locale is not day-first; LC_ALL did not reach the process (LC_ALL "
+                   << (lcAll ? lcAll : "unset") << ", user LCID " << std::hex
+                   << GetUserDefaultLCID() << ", short date " << shortDate << ")";
+        }
         GTEST_SKIP() << "the user locale is month-first";
     }
     DateTextRules rules; // LANG_USER_DEFAULT, as the field uses it
