@@ -33,10 +33,10 @@ done
 built=$SECONDS
 
 passed=0 failed=0 skipped_tests=0 status=0
-# TACKNOTE_TEST_DESKTOPS (default 2) Wine desktops per suite, each an Xvfb, a prefix and a Wine
+# TACKNOTE_TEST_DESKTOPS (default 3) Wine desktops per suite, each an Xvfb, a prefix and a Wine
 # server of its own: a test that shows windows takes one for its run (ctest's resource
 # "desktop"), so that many tests, mostly waiting for windows, run side by side.
-desktops=${TACKNOTE_TEST_DESKTOPS:-2}
+desktops=${TACKNOTE_TEST_DESKTOPS:-3}
 
 # Desktops 1 and up of a suite; desktop 0 is the suite's own environment.
 start_extra_desktop() {  # start_extra_desktop BUILD ID
