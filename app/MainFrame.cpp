@@ -6,6 +6,7 @@
 #include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
 #include "controls/Splash.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/KeptAlarmFile.h"
@@ -83,7 +84,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     RegisterShowHideHotkey();
+    TraceStartup("splash");
     ShowSplash(kSplashMs);
+    TraceStartup("splashed");
     PruneClosed(FileTimeNow());
     RemoveSaveLeftovers(FileTimeNow());
     RestoreNotes();
@@ -107,7 +110,10 @@ void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
     // A file named like a note that holds something else is left alone.
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
-        if (MayBeNoteFile(name.c_str())) StartNoteProcess(name);
+        if (!MayBeNoteFile(name.c_str())) continue;
+        TraceStartup("spawn", name.c_str());
+        StartNoteProcess(name);
+        TraceStartup("spawned", name.c_str());
     }
 }
 

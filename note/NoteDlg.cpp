@@ -2,6 +2,7 @@
 
 #include "dpi/DpiApi.h"
 #include "framework/DC.h"
+#include "framework/StartupTrace.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 #include "note/NoteCommands.h"
@@ -41,6 +42,7 @@ void CNoteDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CNoteDlg::OnInitDialog() {
+    TraceStartup("initdialog");
     CDialog::OnInitDialog();
     m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
     SetWindowText("Tacknote");
@@ -64,6 +66,7 @@ BOOL CNoteDlg::OnInitDialog() {
         SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    TraceStartup("initdone");
     return TRUE;
 }
 

@@ -10,6 +10,7 @@
 #include "dpi/DpiScale.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/NoteCommands.h"
@@ -77,6 +78,7 @@ END_MESSAGE_MAP()
 
 CNoteEdit::CNoteEdit() {
     LoadNoteSettings();
+    TraceStartup("settings");
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;
     m_brBack.CreateSolidBrush(m_crBack);
@@ -212,6 +214,7 @@ void CNoteEdit::RunFirstPaintSetup() {
     // Cleared first: the setup repaints, and a nested request must not run it again.
     g_bInitPending = FALSE;
     ApplySettings();
+    TraceStartup("applied");
     // A stored note without a rectangle still shows its text, so its next save keeps it.
     if (!g_strNoteText.IsEmpty()) SetWindowText(g_strNoteText);
     // Shows only part of its file's text: typing would make the user believe the rest gone.
@@ -226,6 +229,7 @@ void CNoteEdit::RunFirstPaintSetup() {
     } else {
         PlaceNewNote();
     }
+    TraceStartup("painted");
 }
 
 // Every new note is centred; one that would stand on another note moves aside, as a new
