@@ -20,6 +20,7 @@
 #include "notelist/NotesListDlg.h"
 #include "notewin/RunningNotes.h"
 #include "res/resource.h"
+#include "restore/NoteStarts.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 
@@ -108,12 +109,14 @@ void CMainFrame::SaveDefaults() {
 
 void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
-    // A file named like a note that holds something else is left alone.
+    // A file named like a note that holds something else is left alone. The last ones still
+    // starting when the list ends come up by themselves; the folder's watch, begun next,
+    // counts them as started already.
+    StartAhead starts(NoteProcessHooks(), kNotesStartingAtOnce);
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
         if (!MayBeNoteFile(name.c_str())) continue;
         TraceStartup("spawn", name.c_str());
-        StartNoteProcess(name);
-        TraceStartup("spawned", name.c_str());
+        starts.Start(name);
     }
 }
 

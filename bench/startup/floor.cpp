@@ -65,7 +65,7 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM, LPARAM) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR tail, int) {
     TraceStartup("winmain", tail);
     if (FLOOR_STEP >= 1) {
-        // Started as "floorS.N" by tray_bench, it reads the N-th stored note of its folder.
+        // Started as "floorS.N" (or "floorSw.N") by tray_bench, it reads the N-th stored note of its folder.
         const char* number = strchr(tail, '.');
         char note[32];
         snprintf(note, sizeof note, "tkn%d.tkn", number ? atoi(number + 1) : 1);

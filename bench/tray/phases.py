@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Summarises a TACKNOTE_TRACE_STARTUP file: for each process that started others (the tray
-starting notes, tray_bench starting its floor), per started process the milliseconds from its
-start to each of its phases, the starter's wait ("spawned"), and the medians.
+"""Summarises a TACKNOTE_TRACE_STARTUP file: for each series of processes that one process
+started (a tray starting its notes, tray_bench starting a floor), per started process the
+milliseconds from its start to each of its phases, then the medians and the steps between them.
 
     phases.py trace.txt [frequency]   (QueryPerformanceCounter's frequency, default 10 MHz)
 """
@@ -9,65 +9,84 @@ import statistics
 import sys
 
 
-def table(title, spawn, spawned, started, ms):
-    order = sorted(spawn, key=spawn.get)
-    phases = []
-    for name in order:
-        for _, phase, _ in started.get(name, []):
-            if phase not in phases:
-                phases.append(phase)
-    columns = phases + ["spawned"]
-    values = {c: [] for c in columns}
-    print("\n%s, ms from each start" % title)
-    print("%-10s" % "process" + "".join("%11s" % c[:10] for c in columns))
-    for name in order:
-        first = {}
-        for t, phase, _ in started.get(name, []):
-            first.setdefault(phase, t)
-        if name in spawned:
-            first["spawned"] = spawned[name]
-        row = []
-        for c in columns:
-            v = ms(spawn[name], first[c]) if c in first else None
-            row.append("-" if v is None else "%.1f" % v)
-            if v is not None:
-                values[c].append(v)
-        print("%-10s" % name + "".join("%11s" % v for v in row))
-    print("%-10s" % "median" + "".join(
-        "%11s" % ("%.1f" % statistics.median(values[c]) if values[c] else "-") for c in columns))
-    steps = [statistics.median(values[c]) for c in columns if values[c]]
-    print("%-10s" % "step" + "".join(
-        "%11.1f" % (b - a) for a, b in zip([0.0] + steps, steps)))
-    last = max((t for s in started.values() for t, p, _ in s if p in ("shown", "painted")),
-               default=None)
-    if last is not None:
-        print("first start to last window: %.0f ms for %d processes"
-              % (ms(spawn[order[0]], last), len(order)))
+def read(path):
+    stamps = {}  # pid -> [(counter, phase, detail)]
+    for line in open(path, encoding="latin-1"):
+        parts = line.split(None, 3)
+        if len(parts) >= 3:
+            stamps.setdefault(parts[0], []).append(
+                (int(parts[1]), parts[2], parts[3].strip() if len(parts) > 3 else ""))
+    return stamps
+
+
+def series(stamps):
+    """Yields (title, [(name, spawn time, spawned time or None)]) in the order they ran; a
+    name met again in the same starter, or another kind of name, begins a new series."""
+    kind = lambda d: d.split(".")[0] if d.startswith("floor") else "notes"
+    found = []
+    for pid, own in stamps.items():
+        current, names = None, set()
+        for t, phase, detail in own:
+            if phase == "spawn":
+                if current is None or detail in names or kind(detail) != current[0]:
+                    current, names = (kind(detail), []), set()
+                    found.append(current)
+                names.add(detail)
+                current[1].append([detail, t, None])
+            elif phase == "spawned" and current:
+                for entry in current[1]:
+                    if entry[0] == detail and entry[2] is None:
+                        entry[2] = t
+    found.sort(key=lambda s: s[1][0][1])
+    return found
 
 
 def main():
     freq = float(sys.argv[2]) if len(sys.argv) > 2 else 1e7
-    stamps = {}  # pid -> [(counter, phase, detail)]
-    for line in open(sys.argv[1], encoding="latin-1"):
-        parts = line.split(None, 3)
-        if len(parts) < 3:
-            continue
-        stamps.setdefault(parts[0], []).append(
-            (int(parts[1]), parts[2], parts[3].strip() if len(parts) > 3 else ""))
+    stamps = read(sys.argv[1])
     ms = lambda a, b: (b - a) * 1000.0 / freq
-    # The floors are started as "floorS.N"; each S gets a table of its own.
-    group = lambda d: d.lstrip("_").split(".")[0] if d.lstrip("_").startswith("floor") else "notes"
-    for pid, own in stamps.items():
-        kinds = sorted({group(d) for _, p, d in own if p == "spawn"})
-        for kind in kinds:
-            spawn = {d: t for t, p, d in own if p == "spawn" and group(d) == kind}
-            spawned = {d: t for t, p, d in own if p == "spawned" and group(d) == kind}
-            started = {}
-            for other in stamps.values():
-                winmain = [d for _, p, d in other if p == "winmain"]
-                if winmain and winmain[0] in spawn:
-                    started[winmain[0]] = other
-            table(kind, spawn, spawned, started, ms)
+    # Each started process by its first stamp: (winmain time, detail, its stamps).
+    processes = [(s[0][0], s[0][2], s) for s in stamps.values() if s and s[0][1] == "winmain"]
+    for title, entries in series(stamps):
+        rows = []
+        for name, spawn, spawned in entries:
+            # The first process of that name to reach WinMain after this start.
+            match = min((p for p in processes if p[1] == name and p[0] >= spawn),
+                        key=lambda p: p[0], default=None)
+            first = {}
+            for t, phase, _ in (match[2] if match else []):
+                first.setdefault(phase, t)
+            if spawned is not None:
+                first["spawned"] = spawned
+            rows.append((name, spawn, first))
+        columns = []
+        for _, _, first in rows:
+            for phase in sorted(first, key=first.get):
+                if phase not in columns:
+                    columns.append(phase)
+        print("\n%s: %d processes, ms from each one's start" % (title, len(rows)))
+        print("%-10s" % "process" + "".join("%10s" % c[:9] for c in columns))
+        values = {c: [] for c in columns}
+        for name, spawn, first in rows:
+            cells = []
+            for c in columns:
+                if c in first:
+                    values[c].append(ms(spawn, first[c]))
+                    cells.append("%10.1f" % ms(spawn, first[c]))
+                else:
+                    cells.append("%10s" % "-")
+            print("%-10s" % name + "".join(cells))
+        medians = [statistics.median(values[c]) if values[c] else None for c in columns]
+        print("%-10s" % "median" + "".join(
+            "%10s" % ("-" if m is None else "%.1f" % m) for m in medians))
+        previous, steps = 0.0, []
+        for m in medians:
+            steps.append("%10s" % ("-" if m is None else "%.1f" % (m - previous)))
+            previous = m if m is not None else previous
+        print("%-10s" % "step" + "".join(steps))
+        ends = [first[p] for _, _, first in rows for p in ("shown", "painted") if p in first]
+        if ends:
+            print("first start to last window: %.0f ms" % ms(rows[0][1], max(ends)))
 
 
 main()

@@ -126,7 +126,7 @@ double MeasureFloor(int count, const std::string& program, bool oneByOne = false
         StartAhead starts(ProcessStartHooks(command), oneByOne ? 1 : kNotesStartingAtOnce);
         for (int i = 0; i < count; ++i) {
             // The number tells the traced phases of one floor process from another's.
-            std::string tail = program.substr(8) + "." + std::to_string(i + 1);
+            std::string tail = program.substr(8) + (oneByOne ? "w." : ".") + std::to_string(i + 1);
             TraceStartup("spawn", tail.c_str());
             starts.Start(tail);
         }
@@ -143,7 +143,7 @@ double MeasureFloor(int count, const std::string& program, bool oneByOne = false
 } // namespace
 
 // Arguments: the numbers of stored notes to measure (default 1 10 30 100); "--steps" also
-// times the floor's steps towards a note (startup_floor1..4) at each number.
+// times the floor's steps towards a note (startup_floor1..4, one by one) at each number.
 int main(int argc, char** argv) {
     std::vector<int> counts;
     bool steps = false;
@@ -167,9 +167,10 @@ int main(int argc, char** argv) {
                     s.visible, s.splashMs, s.ms, s.floorMs, s.floorMs > 0 ? s.ms / s.floorMs : 0,
                     serialMs, s.ms / s.notes, s.workingSetMb, s.privateMb);
         for (int step = 1; steps && step <= 4; ++step) {
-            double ms = MeasureFloor(count, "startup_floor" + std::to_string(step));
-            std::printf("%6s %8s %9s %10s %10.0f %6.2fx   floor step %d\n", "", "", "", "", ms,
-                        ms > 0 ? s.ms / ms : 0, step);
+            // One by one, so that each process's phases are its own.
+            double ms = MeasureFloor(count, "startup_floor" + std::to_string(step), true);
+            std::printf("%6s %8s %9s %10s %10s %7s %12.0f   floor step %d\n", "", "", "", "", "",
+                        "", ms, step);
         }
         std::fflush(stdout);
     }
