@@ -32,7 +32,7 @@ END_MESSAGE_MAP()
 // clang-format on
 
 CNoteDlg::CNoteDlg(CWnd* pParent)
-    : CDialog(IDD, pParent), m_hIcon(AfxGetApp()->LoadIcon(IDI_TACKNOTE)) {}
+    : CDialog(IDD, pParent) {}
 
 CNoteDlg::~CNoteDlg() = default;
 
@@ -81,11 +81,18 @@ void CNoteDlg::OnPaint() {
     GetClientRect(&rect);
     int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    dc.DrawIcon(x, y, m_hIcon);
+    dc.DrawIcon(x, y, MinimizedIcon());
 }
 
 HCURSOR CNoteDlg::OnQueryDragIcon() {
-    return static_cast<HCURSOR>(m_hIcon);
+    return static_cast<HCURSOR>(MinimizedIcon());
+}
+
+// Loaded when first needed: a note that is never minimized never draws it, and the caption
+// and taskbar have their own (m_icons). Shared, so never destroyed.
+HICON CNoteDlg::MinimizedIcon() {
+    if (!m_hIcon) m_hIcon = AfxGetApp()->LoadIcon(IDI_TACKNOTE);
+    return m_hIcon;
 }
 
 // Alt+F4 and the taskbar end the note but keep its files; only the menu's Close deletes.

@@ -50,6 +50,8 @@ private:
     CAlarmDlg m_alarmDlg; // the note's alarm: its settings live as long as the note
     CNoteEdit m_edit;
     NoteFollower m_follower;
-    HICON m_hIcon;
+    HICON MinimizedIcon();
+
+    HICON m_hIcon = nullptr;
     CWindowIcons m_icons; // caption and taskbar, at the window's dpi
 };

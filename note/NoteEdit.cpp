@@ -186,15 +186,18 @@ void CNoteEdit::ApplyDpi() {
     MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
 }
 
-void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
+int CNoteEdit::ApplyLook() {
     int dpi = static_cast<int>(DpiForWindow(GetParent()->m_hWnd));
     ApplyFont(static_cast<UINT>(dpi));
-
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;
     m_brBack.DeleteObject();
     m_brBack.CreateSolidBrush(m_crBack);
+    return dpi;
+}
 
+void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
+    int dpi = ApplyLook();
     int width = FileToDevice(g_settings.nWidth, dpi);
     int height = FileToDevice(g_settings.nHeight, dpi);
     GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0, width,
@@ -213,22 +216,25 @@ void CNoteEdit::SetSelection(DWORD dwSel, BOOL bNoScroll) {
 void CNoteEdit::RunFirstPaintSetup() {
     // Cleared first: the setup repaints, and a nested request must not run it again.
     g_bInitPending = FALSE;
-    ApplySettings();
+    const bool stored = IsStoredRectPresent(g_rcStored);
+    if (stored) {
+        ApplyLook();
+        // The stored size wins over the settings' size: one move sets place, size and the
+        // topmost flag, where sizing to the settings first made the shown window jump twice.
+        CRect rc(StoredRectToScreen(g_rcStored));
+        GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, rc.left,
+                                  rc.top, rc.Width(), rc.Height(), SWP_SHOWWINDOW);
+        MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+        SetFocus();
+    } else {
+        ApplySettings();
+    }
     TraceStartup("applied");
     // A stored note without a rectangle still shows its text, so its next save keeps it.
     if (!g_strNoteText.IsEmpty()) SetWindowText(g_strNoteText);
     // Shows only part of its file's text: typing would make the user believe the rest gone.
     if (g_bReadOnlyText) SetReadOnly(TRUE);
-    if (IsStoredRectPresent(g_rcStored)) {
-        CRect rc(StoredRectToScreen(g_rcStored));
-        GetParent()->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                                  SWP_NOZORDER | SWP_SHOWWINDOW);
-        // The stored size wins over the settings' size; the text still fills the window.
-        MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
-        SetFocus();
-    } else {
-        PlaceNewNote();
-    }
+    if (!stored) PlaceNewNote();
     TraceStartup("painted");
 }
 

@@ -62,6 +62,8 @@ private:
     // The first time the user tries to change a read-only note, says why it can't be.
     void ExplainReadOnly();
     void ApplyFont(UINT dpi);
+    // Font and colours from g_settings at the note window's dpi; returns that dpi.
+    int ApplyLook();
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);
