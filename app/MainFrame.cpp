@@ -21,6 +21,7 @@
 #include "notewin/RunningNotes.h"
 #include "res/resource.h"
 #include "restore/NoteStarts.h"
+#include "restore/ShowChain.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 
@@ -109,15 +110,17 @@ void CMainFrame::SaveDefaults() {
 
 void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
-    // A file named like a note that holds something else is left alone. The last ones still
-    // starting when the list ends come up by themselves; the folder's watch, begun next,
-    // counts them as started already.
-    StartAhead starts(NoteProcessHooks(), kNotesStartingAtOnce);
+    // A file named like a note that holds something else is left alone. Several start at
+    // once, but each shows only after the one before it, as when they started one by one.
+    ShowChain chain;
+    StartAhead starts(chain.Hooks(NoteProcessHooks()), kNotesStartingAtOnce);
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
         if (!MayBeNoteFile(name.c_str())) continue;
         TraceStartup("spawn", name.c_str());
         starts.Start(name);
     }
+    // The chain's events must last until the last note has taken its turn.
+    starts.Finish();
 }
 
 void CMainFrame::OnTimer(UINT nIDEvent) {

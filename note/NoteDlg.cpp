@@ -13,6 +13,7 @@
 #include "note/NoteOwner.h"
 #include "note/NoteRemote.h"
 #include "note/NoteState.h"
+#include "note/ShowTurn.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
@@ -67,6 +68,9 @@ BOOL CNoteDlg::OnInitDialog() {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     TraceStartup("initdone");
+    // Stored notes started together show in their order; the wait ends in SignalShown.
+    AwaitTurnToShow();
+    TraceStartup("turn");
     return TRUE;
 }
 

@@ -19,6 +19,7 @@
 #include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
 #include "note/NoteState.h"
+#include "note/ShowTurn.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
 #include "placement/Cascade.h"
@@ -235,6 +236,7 @@ void CNoteEdit::RunFirstPaintSetup() {
     // Shows only part of its file's text: typing would make the user believe the rest gone.
     if (g_bReadOnlyText) SetReadOnly(TRUE);
     if (!stored) PlaceNewNote();
+    SignalShown();
     TraceStartup("painted");
 }
 
