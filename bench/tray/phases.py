@@ -10,12 +10,18 @@ import sys
 
 
 def read(path):
-    stamps = {}  # pid -> [(counter, phase, detail)]
+    """(pid, n) -> [(counter, phase, detail)]; a "winmain" begins a new process, since
+    process ids are used again within one run."""
+    stamps, generation = {}, {}
     for line in open(path, encoding="latin-1"):
         parts = line.split(None, 3)
-        if len(parts) >= 3:
-            stamps.setdefault(parts[0], []).append(
-                (int(parts[1]), parts[2], parts[3].strip() if len(parts) > 3 else ""))
+        if len(parts) < 3:
+            continue
+        pid, phase = parts[0], parts[2]
+        if phase == "winmain" or pid not in generation:
+            generation[pid] = generation.get(pid, -1) + 1
+        stamps.setdefault((pid, generation[pid]), []).append(
+            (int(parts[1]), phase, parts[3].strip() if len(parts) > 3 else ""))
     return stamps
 
 
