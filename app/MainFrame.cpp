@@ -6,6 +6,7 @@
 #include "closed/ClosedFolder.h"
 #include "controls/AboutDlg.h"
 #include "controls/Splash.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/KeptAlarmFile.h"
@@ -19,6 +20,8 @@
 #include "notelist/NotesListDlg.h"
 #include "notewin/RunningNotes.h"
 #include "res/resource.h"
+#include "restore/NoteStarts.h"
+#include "restore/ShowChain.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 
@@ -83,7 +86,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     LoadDefaults();
     m_tray.SetDefaultMenuItem(0, TRUE);
     RegisterShowHideHotkey();
+    TraceStartup("splash");
     ShowSplash(kSplashMs);
+    TraceStartup("splashed");
     PruneClosed(FileTimeNow());
     RemoveSaveLeftovers(FileTimeNow());
     RestoreNotes();
@@ -105,10 +110,17 @@ void CMainFrame::SaveDefaults() {
 
 void CMainFrame::RestoreNotes() {
     // Each note runs in its own process; a note that fails to start doesn't stop the others.
-    // A file named like a note that holds something else is left alone.
+    // A file named like a note that holds something else is left alone. Several start at
+    // once, but each shows only after the one before it, as when they started one by one.
+    ShowChain chain;
+    StartAhead starts(chain.Hooks(NoteProcessHooks()), kNotesStartingAtOnce);
     for (const std::string& name : RestorableNotes(ListNoteFiles())) {
-        if (MayBeNoteFile(name.c_str())) StartNoteProcess(name);
+        if (!MayBeNoteFile(name.c_str())) continue;
+        TraceStartup("spawn", name.c_str());
+        starts.Start(name);
     }
+    // The chain's events must last until the last note has taken its turn.
+    starts.Finish();
 }
 
 void CMainFrame::OnTimer(UINT nIDEvent) {

@@ -3,6 +3,7 @@
 #include "app/TrayRole.h"
 #include "dpi/DpiApi.h"
 #include "dpi/DpiScale.h"
+#include "framework/StartupTrace.h"
 #include "note/CommandTail.h"
 #include "note/NoteDlg.h"
 #include "note/NoteName.h"
@@ -31,9 +32,11 @@ BOOL CNoteApp::InitInstance() {
         // Shown by a live process already (a restarted tray, a double start): that one is
         // brought to the front, and this one ends before reading or writing anything.
         if (!TakeNoteOwnership(tail)) return FALSE;
+        TraceStartup("owned");
         // A missing, locked or unreadable note, or a file that is no note, ends the process
         // before anything is written, so it is never overwritten with an empty note.
         if (!PrepareStoredNote(tail)) return FALSE;
+        TraceStartup("read");
         break;
     case ProcessRole::Refused:
         // Not a name this program makes: it could name a file elsewhere that Close deletes.
@@ -60,6 +63,7 @@ bool CNoteApp::StartNewNote() {
 
 void CNoteApp::RunNote() {
     CNoteDlg note; // its text control reads the note's settings here
+    TraceStartup("create");
     m_pMainWnd = &note;
     note.DoModal();
     m_pMainWnd = nullptr;

@@ -2,6 +2,7 @@
 // which bring their own main, do not get it.
 #include <windows.h>
 
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmdShow)
@@ -9,5 +10,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmd
     // The tail is taken from the whole command line: the runtime's lpCmdLine has every
     // leading blank removed, which would turn " private" into "private".
     LPSTR lpszTail = const_cast<LPSTR>(AfxCommandTail(::GetCommandLineA()));
+    TraceStartup("winmain", lpszTail);
     return AfxWinMain(hInstance, hPrevInstance, lpszTail, nCmdShow);
 }

@@ -4,6 +4,7 @@
 #include "framework/DC.h"
 #include "framework/GdiObjects.h"
 #include "framework/Menu.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "framework/WndBinding.h"
@@ -349,9 +350,11 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     // created and initialised by then, so it appears complete.
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     auto showNow = [&] {
+        TraceStartup("idle");
         ShowWindow(SW_SHOWNORMAL);
         UpdateWindow();
         bShowIdle = FALSE;
+        TraceStartup("shown");
     };
     HWND hWndParent = ::GetParent(m_hWnd);
     BOOL bIdle = TRUE;

@@ -3,6 +3,7 @@
 #include "dpi/DpiApi.h"
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "note/NoteCommands.h"
 #include "note/Monitors.h"
@@ -12,6 +13,7 @@
 #include "note/NoteOwner.h"
 #include "note/NoteRemote.h"
 #include "note/NoteState.h"
+#include "note/ShowTurn.h"
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CNoteDlg, CDialog)
@@ -41,6 +43,7 @@ void CNoteDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CNoteDlg::OnInitDialog() {
+    TraceStartup("initdialog");
     CDialog::OnInitDialog();
     m_icons.Apply(m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TACKNOTE));
     SetWindowText("Tacknote");
@@ -64,6 +67,10 @@ BOOL CNoteDlg::OnInitDialog() {
         SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    TraceStartup("initdone");
+    // Stored notes started together show in their order; the wait ends in SignalShown.
+    AwaitTurnToShow();
+    TraceStartup("turn");
     return TRUE;
 }
 

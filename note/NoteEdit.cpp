@@ -10,6 +10,7 @@
 #include "dpi/DpiScale.h"
 #include "framework/DC.h"
 #include "framework/Menu.h"
+#include "framework/StartupTrace.h"
 #include "framework/WinApp.h"
 #include "note/CommandTail.h"
 #include "note/NoteCommands.h"
@@ -18,6 +19,7 @@
 #include "note/NoteOwner.h"
 #include "note/NoteSettings.h"
 #include "note/NoteState.h"
+#include "note/ShowTurn.h"
 #include "note/NoteStore.h"
 #include "note/OptionsDlg.h"
 #include "placement/Cascade.h"
@@ -77,6 +79,7 @@ END_MESSAGE_MAP()
 
 CNoteEdit::CNoteEdit() {
     LoadNoteSettings();
+    TraceStartup("settings");
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;
     m_brBack.CreateSolidBrush(m_crBack);
@@ -189,15 +192,18 @@ void CNoteEdit::LoadDragCursor() {
     m_dragCursor.Apply(GetParent()->m_hWnd, AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG));
 }
 
-void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
+int CNoteEdit::ApplyLook() {
     int dpi = static_cast<int>(DpiForWindow(GetParent()->m_hWnd));
     ApplyFont(static_cast<UINT>(dpi));
-
     m_crText = g_settings.crText;
     m_crBack = g_settings.crBack;
     m_brBack.DeleteObject();
     m_brBack.CreateSolidBrush(m_crBack);
+    return dpi;
+}
 
+void CNoteEdit::ApplySettings(BOOL bTakeFocus) {
+    int dpi = ApplyLook();
     int width = FileToDevice(g_settings.nWidth, dpi);
     int height = FileToDevice(g_settings.nHeight, dpi);
     GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, 0, 0, width,
@@ -216,21 +222,27 @@ void CNoteEdit::SetSelection(DWORD dwSel, BOOL bNoScroll) {
 void CNoteEdit::RunFirstPaintSetup() {
     // Cleared first: the setup repaints, and a nested request must not run it again.
     g_bInitPending = FALSE;
-    ApplySettings();
+    const bool stored = IsStoredRectPresent(g_rcStored);
+    if (stored) {
+        ApplyLook();
+        // The stored size wins over the settings' size: one move sets place, size and the
+        // topmost flag, where sizing to the settings first made the shown window jump twice.
+        CRect rc(StoredRectToScreen(g_rcStored));
+        GetParent()->SetWindowPos(g_settings.bTopmost ? &wndTopMost : &wndNoTopMost, rc.left,
+                                  rc.top, rc.Width(), rc.Height(), SWP_SHOWWINDOW);
+        MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+        SetFocus();
+    } else {
+        ApplySettings();
+    }
+    TraceStartup("applied");
     // A stored note without a rectangle still shows its text, so its next save keeps it.
     if (!g_strNoteText.IsEmpty()) SetWindowText(g_strNoteText);
     // Shows only part of its file's text: typing would make the user believe the rest gone.
     if (g_bReadOnlyText) SetReadOnly(TRUE);
-    if (IsStoredRectPresent(g_rcStored)) {
-        CRect rc(StoredRectToScreen(g_rcStored));
-        GetParent()->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                                  SWP_NOZORDER | SWP_SHOWWINDOW);
-        // The stored size wins over the settings' size; the text still fills the window.
-        MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
-        SetFocus();
-    } else {
-        PlaceNewNote();
-    }
+    if (!stored) PlaceNewNote();
+    SignalShown();
+    TraceStartup("painted");
 }
 
 // Every new note is centred; one that would stand on another note moves aside, as a new

@@ -64,6 +64,8 @@ private:
     void ExplainReadOnly();
     void ApplyFont(UINT dpi);
     void LoadDragCursor();
+    // Font and colours from g_settings at the note window's dpi; returns that dpi.
+    int ApplyLook();
     void EndDrag();
     // Tells the first failure of a run of failed saves; a save that succeeds ends the run.
     void NoteSaveResult(bool saved, const SaveFailure& failure);

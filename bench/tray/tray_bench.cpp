@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "e2e.h"
+#include "framework/StartupTrace.h"
+#include "restore/NoteStarts.h"
 
 namespace {
 
@@ -107,45 +109,68 @@ Sample Measure(int count) {
     return sample;
 }
 
-// The floor: as many one-dialog programs, started one after the other the way the tray starts
-// notes (WinExec from the notes folder), until all their windows are visible.
-double MeasureFloor(int count) {
+// The floor: as many one-dialog programs, started in order the way the tray starts notes
+// (from the notes folder, a few at once), until all their windows are visible; or one by one,
+// each awaited, as WinExec starts them. The folder holds the same notes, for the floors that
+// read them.
+double MeasureFloor(int count, const std::string& program, bool oneByOne = false) {
     e2e::TempDir dir;
+    StoreNotes(dir, count);
     char previous[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(dir.Path().c_str());
-    std::string command = "\"" + e2e::BuildDir() + "startup_floor.exe\"";
+    std::string command = "\"" + e2e::BuildDir() + program + ".exe\" ";
     double start = Now();
-    for (int i = 0; i < count; ++i) WinExec(command.c_str(), SW_SHOW);
+    {
+        // As many at once as the tray starts notes; one at a time is WinExec's way.
+        StartAhead starts(ProcessStartHooks(command), oneByOne ? 1 : kNotesStartingAtOnce);
+        for (int i = 0; i < count; ++i) {
+            // The number tells the traced phases of one floor process from another's.
+            std::string tail = program.substr(8) + (oneByOne ? "w." : ".") + std::to_string(i + 1);
+            TraceStartup("spawn", tail.c_str());
+            starts.Start(tail);
+        }
+    }
     SetCurrentDirectoryA(previous);
     auto visible = [] { return e2e::TopLevelWindows(0, "#32770", nullptr).size(); };
     bool all = WaitClosely([&] { return static_cast<int>(visible()) >= count; },
                            60000 + 2000 * count);
     double ms = Now() - start;
-    e2e::KillAll("startup_floor.exe");
+    e2e::KillAll((program + ".exe").c_str());
     return all ? ms : -1;
 }
 
 } // namespace
 
-// Arguments: the numbers of stored notes to measure (default 1 10 30 100).
+// Arguments: the numbers of stored notes to measure (default 1 10 30 100); "--steps" also
+// times the floor's steps towards a note (startup_floor1..4) at each number.
 int main(int argc, char** argv) {
     std::vector<int> counts;
-    for (int i = 1; i < argc; ++i)
+    bool steps = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--steps") steps = true;
         if (std::atoi(argv[i]) > 0) counts.push_back(std::atoi(argv[i]));
+    }
     if (counts.empty()) counts = {1, 10, 30, 100};
     std::vector<Sample> samples;
-    std::printf("%6s %8s %9s %10s %10s %7s %9s %10s %11s\n", "notes", "visible", "splash ms",
-                "restore ms", "floor ms", "ratio", "ms/note", "WS MB", "private MB");
+    std::printf("%6s %8s %9s %10s %10s %7s %12s %9s %10s %11s\n", "notes", "visible",
+                "splash ms", "restore ms", "floor ms", "ratio", "1-by-1 floor", "ms/note",
+                "WS MB", "private MB");
     for (int count : counts) {
-        // The floor first, then the notes, in the same run: both see the same machine.
-        double floorMs = MeasureFloor(count);
+        // The floors first, then the notes, in the same run: all see the same machine.
+        double floorMs = MeasureFloor(count, "startup_floor");
+        double serialMs = MeasureFloor(count, "startup_floor", true);
         Sample s = Measure(count);
         s.floorMs = floorMs;
         samples.push_back(s);
-        std::printf("%6d %8d %9.0f %10.0f %10.0f %6.2fx %9.1f %10.1f %11.1f\n", s.notes,
+        std::printf("%6d %8d %9.0f %10.0f %10.0f %6.2fx %12.0f %9.1f %10.1f %11.1f\n", s.notes,
                     s.visible, s.splashMs, s.ms, s.floorMs, s.floorMs > 0 ? s.ms / s.floorMs : 0,
-                    s.ms / s.notes, s.workingSetMb, s.privateMb);
+                    serialMs, s.ms / s.notes, s.workingSetMb, s.privateMb);
+        for (int step = 1; steps && step <= 4; ++step) {
+            double ms = MeasureFloor(count, "startup_floor" + std::to_string(step));
+            std::printf("%6s %8s %9s %10s %10.0f %6.2fx   floor step %d\n", "", "", "", "", ms,
+                        ms > 0 ? s.ms / ms : 0, step);
+        }
         std::fflush(stdout);
     }
     // Growth between neighbours: 1.0 means exactly linear in the number of notes.

@@ -1,6 +1,8 @@
 // The tray instance as a user meets it: one icon, the stored notes coming back, the icon's
 // menu and double-click, a refused second start, and "Close" leaving the notes alive.
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "e2e.h"
 #include "tray_driver.h"
@@ -43,6 +45,44 @@ TEST_F(Tray, StoredNotesComeBackEachInItsOwnProcessAtItsRectangle) {
         });
         EXPECT_TRUE(placed) << "no note at " << want.left << "," << want.top;
     }
+}
+
+// Pins: notes started several at once showed in whatever order they got ready, so overlapping
+// notes stacked differently on each start and any of the last few ended up active.
+TEST_F(Tray, NotesStartedTogetherStackInTheirStartOrderAndTheLastIsActive) {
+    const int kNotes = 7;
+    for (int i = 0; i < kNotes; ++i) {
+        int offset = 40 * i;
+        dir.Write("tkn" + std::to_string(i + 1) + ".tkn",
+                  e2e::NoteFileBytes({60 + offset, 200 + offset, 300 + offset, 380 + offset},
+                                     "note " + std::to_string(i)));
+    }
+    // The tray starts them in the order the folder lists them.
+    std::vector<LONG> startedLefts;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((dir.Path() + "\\*.tkn").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search);
+    do {
+        startedLefts.push_back(60 + 40 * (std::atoi(found.cFileName + 3) - 1));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    e2e::Process trayProcess = StartTray();
+    ASSERT_TRUE(tray::WaitForNotes(kNotes, trayProcess.Id()));
+    // Each note comes up where it belongs before it counts; top of the stack first.
+    std::vector<LONG> stackedLefts;
+    EXPECT_TRUE(e2e::WaitUntil([&] {
+        stackedLefts.clear();
+        for (HWND note : tray::NoteWindows(trayProcess.Id()))
+            stackedLefts.push_back(e2e::WindowRect(note).left);
+        std::vector<LONG> sorted = stackedLefts;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted == std::vector<LONG>{60, 100, 140, 180, 220, 260, 300};
+    }));
+    std::reverse(stackedLefts.begin(), stackedLefts.end());
+    EXPECT_EQ(startedLefts, stackedLefts) << "bottom to top, as started";
+    HWND active = GetForegroundWindow();
+    ASSERT_NE(nullptr, active);
+    EXPECT_EQ(startedLefts.back(), e2e::WindowRect(active).left) << "the last started is active";
 }
 
 TEST_F(Tray, AnyTknFileStartsButOverlongNamesAreSkipped) {
