@@ -1,22 +1,20 @@
-# Tests that show windows each take one Wine desktop (resource "desktop": a display, a prefix
-# and its Wine server, see scripts/test.sh) for their whole run, so that no other test's focus
-# changes disturb them; a script test reaches its desktop through this wrapper.
+# Every test run under Wine takes one Wine desktop (resource "desktop": a display, a prefix
+# and its Wine server, see scripts/test.sh) for its whole run: no other test's focus changes
+# disturb its windows, and no process started beside it in the same prefix rewrites the
+# prefix's locale settings (a process starting under another locale than the last one writes
+# that locale's formats there). A script test reaches its desktop through this wrapper.
 set(TACKNOTE_ON_DESKTOP ${CMAKE_SOURCE_DIR}/scripts/on-desktop.sh)
 
 # One ctest entry per unit-test binary:
-#   tacknote_unit_test(NAME source... LIBS lib... [NO_DESKTOP])
-# NO_DESKTOP marks a binary of pure logic that may run beside anything.
+#   tacknote_unit_test(NAME source... LIBS lib...)
 function(tacknote_unit_test name)
-  cmake_parse_arguments(T "NO_DESKTOP" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   tacknote_precompile(${name} TEST)
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
-  if(NOT T_NO_DESKTOP)
-    set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS desktop:1)
-  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_GROUPS desktop:1)
 endfunction()
 
 # The end-to-end test bed, compiled once per tree for every driver and benchmark that uses it.
