@@ -128,11 +128,12 @@ TEST_F(KeptAlarms, SetInTheDialogItOutlivesTheProcessAndFiresAtItsMoment)
     // not at the start, while the user is in another window.
     again.Kill();
     ASSERT_TRUE(again.WaitExit(5000));
-    // The first whole minute at least 10 s ahead: time enough for the note to start.
-    COleDateTime soon = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 0, 10);
-    soon = COleDateTime(soon.GetYear(), soon.GetMonth(), soon.GetDay(), soon.GetHour(),
-                        soon.GetMinute(), 0) +
-           COleDateTimeSpan(0, 0, 1, 0);
+    // The first whole minute at least 10 s ahead: time enough for the note to start. Made from
+    // its parts once more after the sum, which may lie a hair past the minute and so later
+    // than the clock's reading of that same second.
+    const COleDateTime ahead = COleDateTime::GetCurrentTime() + COleDateTimeSpan(0, 0, 1, 10);
+    const COleDateTime soon(ahead.GetYear(), ahead.GetMonth(), ahead.GetDay(), ahead.GetHour(),
+                            ahead.GetMinute(), 0);
     dir.Write("tkn3.ini", settings + Section(soon, 0, 1));
     e2e::Process third;
     window = Start(third, "tkn3.tkn");
