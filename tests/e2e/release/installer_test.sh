@@ -30,7 +30,7 @@ else
   pack=(env "TACKNOTE_TREE64=$build")
   loader=$WINELOADER installer=tacknote-$version-setup-x64stub.exe
 fi
-out=$build/release-test-setup
+out=$build/release-test-$variant   # one per variant: the two may run side by side
 rm -rf "$out"
 mkdir -p "$out"
 "${pack[@]}" "$root/scripts/package.sh" --out "$out" "$([ "$variant" = setup ] && echo setup || echo setup-x64stub)"
