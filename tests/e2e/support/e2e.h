@@ -62,8 +62,9 @@ private:
 };
 
 // Waits until the named file in `dir` holds exactly `bytes`; a failure tells what it held.
+// Generous by default: tests run side by side, three Wine desktops on a loaded machine.
 ::testing::AssertionResult FileBecomes(const TempDir& dir, const std::string& name,
-                                       const std::string& bytes, DWORD timeoutMs = 3000);
+                                       const std::string& bytes, DWORD timeoutMs = 10000);
 
 // What a note file holds for that window rectangle and text: "L\r\nT\r\nR\r\nB\r\n" + text.
 std::string NoteFileBytes(const RECT& rc, const std::string& text);
