@@ -82,12 +82,12 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
     for id in $(seq 0 $((desktops - 1))); do
       printf '%s{"id": "%s", "slots": 1}' "$([ "$id" = 0 ] || echo ,)" "$id"
     done
-    printf ']}]}\n'; } >"$TACKNOTE_DESKTOPS/spec.json"
+    printf ']}]}\n'; } >"$TACKNOTE_DESKTOPS/desktops.json"
   cd "$build"
   # A test that fails is run once more before it counts: an end-to-end run drives real windows
   # under Wine on a loaded machine. Its first failure stays in the log above its second run.
   ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-$desktops}" \
-        --resource-spec-file "$TACKNOTE_DESKTOPS/spec.json" "$@" |
+        --resource-spec-file "$TACKNOTE_DESKTOPS/desktops.json" "$@" |
     tee "$build/ctest-summary.log"
   exit "${PIPESTATUS[0]}"
 }
