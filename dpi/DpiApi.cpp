@@ -1,6 +1,7 @@
 #include "dpi/DpiApi.h"
 
 #include "dpi/DpiScale.h"
+#include "framework/DelayLoad.h"
 
 namespace {
 
@@ -17,32 +18,23 @@ typedef int(WINAPI* GetSystemMetricsForDpiFn)(int, UINT);
 const int kProcessPerMonitorDpiAware = 2;
 const int kMdtEffectiveDpi = 0;
 
-template <typename Function>
-Function Lookup(const char* dllName, const char* name)
-{
-    HMODULE dll = GetModuleHandleA(dllName);
-    if (!dll) dll = LoadLibraryA(dllName);
-    if (!dll) return nullptr;
-    // Through void*: FARPROC is a generic function pointer and must be cast to the real type.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-}
-
 } // namespace
 
 bool EnableDpiAwareness()
 {
     // Set once per process: a manifest's choice stays, and no call below could downgrade it.
-    if (auto aware = Lookup<NoArgumentBoolFn>("user32.dll", "IsProcessDPIAware")) {
+    if (auto aware = DelayLoaded<NoArgumentBoolFn>("user32.dll", "IsProcessDPIAware")) {
         if (aware()) return false;
     }
-    if (auto set = Lookup<SetProcessDpiAwarenessContextFn>("user32.dll",
-                                                           "SetProcessDpiAwarenessContext")) {
+    if (auto set = DelayLoaded<SetProcessDpiAwarenessContextFn>("user32.dll",
+                                                                "SetProcessDpiAwarenessContext")) {
         if (set(kPerMonitorAwareV2) || set(kPerMonitorAware)) return true;
     }
-    if (auto set = Lookup<SetProcessDpiAwarenessFn>("shcore.dll", "SetProcessDpiAwareness")) {
+    if (auto set =
+            DelayLoaded<SetProcessDpiAwarenessFn>("shcore.dll", "SetProcessDpiAwareness")) {
         if (SUCCEEDED(set(kProcessPerMonitorDpiAware))) return true;
     }
-    if (auto set = Lookup<NoArgumentBoolFn>("user32.dll", "SetProcessDPIAware"))
+    if (auto set = DelayLoaded<NoArgumentBoolFn>("user32.dll", "SetProcessDPIAware"))
         return set() != FALSE;
     return false;
 }
@@ -57,7 +49,7 @@ UINT SystemDpi()
 
 UINT DpiForMonitor(HMONITOR monitor)
 {
-    static const auto get = Lookup<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
+    static const auto get = DelayLoaded<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (get && monitor && SUCCEEDED(get(monitor, kMdtEffectiveDpi, &x, &y)) && y > 0) return y;
     return SystemDpi();
@@ -65,7 +57,7 @@ UINT DpiForMonitor(HMONITOR monitor)
 
 UINT DpiForWindow(HWND wnd)
 {
-    static const auto get = Lookup<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+    static const auto get = DelayLoaded<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
     if (get && wnd) {
         UINT dpi = get(wnd);
         if (dpi > 0) return dpi;
@@ -81,7 +73,7 @@ UINT DpiForRect(const RECT& rc)
 int SystemMetricForDpi(int index, UINT dpi)
 {
     static const auto get =
-        Lookup<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
+        DelayLoaded<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
     if (get) return get(index, dpi);
     return ScaleRounded(GetSystemMetrics(index), static_cast<int>(dpi),
                         static_cast<int>(SystemDpi()));
