@@ -24,6 +24,10 @@ for k, v in [('globalAnnounceEnabled', 'false'), ('localAnnounceEnabled', 'false
              ('announceLANAddresses', 'false'), ('startBrowser', 'false'),
              ('setLowPriority', 'false')]:
     opt(k, v)
+# Syncthing stops a folder when the disk is 99% full; a build tree beside the test's folder can
+# take the host that far, so only a disk truly out of space stops it here.
+for e in o.findall('minHomeDiskFree'): o.remove(e)
+ET.SubElement(o, 'minHomeDiskFree', unit='MB').text = '1'
 for k in ('globalAnnounceServer', 'stunServer'):
     for e in o.findall(k): o.remove(e)
 ET.SubElement(o, 'stunServer').text = ''
@@ -37,6 +41,7 @@ f = ET.SubElement(r, 'folder', id='notes', label='notes', path=folder, type='sen
 for dev in (me, other): ET.SubElement(f, 'device', id=dev)
 # A folder element written by hand gets no defaults: without this, conflicts keep no copy.
 ET.SubElement(f, 'maxConflicts').text = '10'
+ET.SubElement(f, 'minDiskFree', unit='MB').text = '1'
 t.write(p)
 PY
 }

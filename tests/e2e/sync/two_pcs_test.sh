@@ -69,6 +69,7 @@ fail() {
   shots _failed
   for s in a b; do echo "--- notes on $s:"; ls -la "$work/$s/notes" "$work/$s/notes/Closed" 2>/dev/null || true; done >&2
   tail -20 "$work/driver.log" >&2 || true
+  for s in a b; do echo "--- Syncthing $s:"; grep -v -e 'INFO: Connected to' "$work/st/$s.log" | tail -15; done >&2
   exit 1
 }
 # The text of a note file: what follows its four number lines.
