@@ -1,12 +1,13 @@
 #include "framework/DateTime.h"
 
 #include "framework/Clock.h"
+#include "framework/OleAutomation.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cwchar>
-#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -124,9 +125,6 @@ bool InDateRange(DATE dt)
     DateParts parts;
     return SplitDate(dt, parts);
 }
-
-// A BSTR freed with its scope.
-using BstrHolder = std::unique_ptr<OLECHAR, decltype(&::SysFreeString)>;
 
 CString NarrowFromWide(LPCWSTR pwsz, int nWide)
 {
@@ -251,7 +249,7 @@ COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin,
 
 COleDateTime::COleDateTime(WORD wDosDate, WORD wDosTime) : m_dt(0), m_status(valid)
 {
-    m_status = ::DosDateTimeToVariantTime(wDosDate, wDosTime, &m_dt) ? valid : invalid;
+    m_status = OleDateFromDosDateTime(wDosDate, wDosTime, &m_dt) ? valid : invalid;
 }
 
 COleDateTime& COleDateTime::operator=(DATE dtSrc)
@@ -401,16 +399,12 @@ BOOL COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
     if (lpszDate == nullptr)
         lpszDate = "";
     const int nWide = ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, nullptr, 0);
-    BstrHolder bstr(::SysAllocStringLen(nullptr, nWide > 0 ? nWide - 1 : 0), &::SysFreeString);
-    if (!bstr) {
-        m_status = invalid;
-        return FALSE;
-    }
+    std::vector<OLECHAR> wide(nWide > 0 ? nWide : 1, L'\0');
     if (nWide > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, bstr.get(), nWide);
+        ::MultiByteToWideChar(CP_ACP, 0, lpszDate, -1, wide.data(), nWide);
 
     DATE dtResult = 0;
-    const HRESULT hr = ::VarDateFromStr(bstr.get(), lcid, dwFlags, &dtResult);
+    const HRESULT hr = OleDateFromString(wide.data(), lcid, dwFlags, &dtResult);
     if (FAILED(hr)) {
         // The framework marks text that is no date with 0 and an overflow with -1. It
         // throws on any other failure; no exception may leave here, so those are invalid too.
@@ -448,11 +442,10 @@ CString COleDateTime::Format(DWORD dwFlags, LCID lcid) const
         return CString();
     if (m_status == invalid)
         return CString(kInvalidDateTime);
-    BSTR bstrResult = nullptr;
-    if (FAILED(::VarBstrFromDate(m_dt, lcid, dwFlags, &bstrResult)))
+    COleString text;
+    if (!OleStringFromDate(m_dt, lcid, dwFlags, text))
         return CString(kInvalidDateTime);
-    const BstrHolder bstr(bstrResult, &::SysFreeString);
-    return NarrowFromWide(bstr.get(), static_cast<int>(::SysStringLen(bstr.get())));
+    return NarrowFromWide(text.Text(), text.Length());
 }
 
 void COleDateTime::CheckRange()
