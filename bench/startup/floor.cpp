@@ -7,9 +7,8 @@
 //   1  + reads two small files (a note file and the defaults file), whole
 //   2  + an edit control filling the dialog, with a font of its own and the program's icon
 //   3  + the program's manifest (version 6 common controls, dpi awareness)
-//   4  + the system DLLs tacknote.exe imports (gdi32, advapi32, oleaut32)
+//   4  + the system DLLs tacknote.exe imports (gdi32, advapi32)
 #include <windows.h>
-#include <oleauto.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -78,7 +77,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR tail, int) {
         // Never taken: the calls only make the loader bring in what tacknote.exe imports.
         HKEY key = nullptr;
         RegOpenKeyExA(HKEY_CURRENT_USER, "", 0, KEY_READ, &key);
-        SysFreeString(SysAllocStringLen(nullptr, 0));
         GetStockObject(DEFAULT_GUI_FONT);
     }
     INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(FLOOR_STEP >= 2 ? 102 : 100),

@@ -34,6 +34,10 @@ imports=$(x86_64-w64-mingw32-objdump -p "$dir/tacknote.exe" | sed -n 's/^\tDLL N
 for dll in $imports; do
   case $dll in libstdc++*|libgcc*|libwinpthread*|msvcp*|vcruntime*|ucrtbase*)
     fail "tacknote.exe needs the runtime DLL $dll";; esac
+  # Every note process would load these (and what they pull in) at start-up; they are looked
+  # up when a dialog or the tray first needs them.
+  case $dll in comdlg32*|shell32*|comctl32*|oleaut32*|ole32*)
+    fail "tacknote.exe imports $dll, which a note process should load only when it needs it";; esac
 done
 # The release stays lean: a growth past this is worth a look before it ships.
 size=$(stat -c %s "$dir/tacknote.exe")
