@@ -21,17 +21,6 @@ for arch in $(arch_wanted); do
 done
 echo "test: running the ${runs[*]:-no}-bit suite(s): $(arch_reason)${skipped:+; the ${skipped[*]}-bit Wine is not installed}"
 
-# A tree whose tests cannot run here is built as the programs alone (with every header's
-# own check): compiling its test binaries too would double the build for nothing to run.
-for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
-  case " ${runs[*]} " in
-    *" $arch "*) ARCH=$arch BUILD_DIR=$base scripts/build.sh ;;
-    *) echo "test: building only the $arch-bit programs: this host cannot run their tests"
-       ARCH=$arch BUILD_DIR=$base scripts/build.sh --target tacknote dateparse_cli calendar dateedit ;;
-  esac
-done
-built=$SECONDS
-
 passed=0 failed=0 skipped_tests=0 status=0
 # TACKNOTE_TEST_DESKTOPS (default 3) Wine desktops per suite, each an Xvfb, a prefix and a Wine
 # server of its own: a test that shows windows takes one for its run (ctest's resource
@@ -92,29 +81,63 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
   exit "${PIPESTATUS[0]}"
 }
 
-# TACKNOTE_SIDE_BY_SIDE=1 runs two architectures' suites at once: most of a suite's time is
-# windows waited for, not work. Off by default: both suites' print queues live in one CUPS,
-# whose default destination (what Wine's Print dialog offers) the two would fight over.
-pids=() rcs=()
-for arch in "${runs[@]}"; do
+# Each suite starts as soon as its tree is built and runs while the next tree builds, and
+# beside the next suite: most of a suite's time is windows waited for, not work. The
+# compiler then runs at a lower priority, so that the tests' windows keep their pace.
+# TACKNOTE_SIDE_BY_SIDE=0 builds everything first and runs the suites one after another.
+side_by_side=${TACKNOTE_SIDE_BY_SIDE:-1}
+# One CUPS scheduler for all suites; each adds its own queue to it.
+. scripts/print-env.sh
+print_scheduler_start "$base-print"
+pids=() rcs=() started_suites=() building=0 build_failed=0
+# A suite still running when this script ends early is waited for: it stops what it started.
+trap 'for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done; print_scheduler_stop' EXIT
+# The 64-bit tree first: every host tests it, and it holds the header checks.
+for arch in $(printf '%s\n' ${TACKNOTE_BUILD_ARCHS:-32 64} | sort -r); do
   build=$(arch_build_dir "$base" "$arch")
-  if [ ${#runs[@]} -eq 1 ] || [ "${TACKNOTE_SIDE_BY_SIDE:-0}" != 1 ]; then
-    echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
-    rc=0; (run_suite "$arch" "$build" "$@") || rc=$?
-    rcs+=("$rc")
-  else
-    echo "test: the $arch-bit suite runs in ${build#"$root"/}"
+  nice_build=()
+  [ ${#pids[@]} -eq 0 ] || nice_build=(nice -n 10)
+  start=$SECONDS rc=0
+  case " ${runs[*]} " in
+    # A tree whose tests cannot run here is built as the programs alone: compiling its test
+    # binaries too would double the build for nothing to run.
+    *" $arch "*) ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh || rc=$? ;;
+    *) echo "test: building only the $arch-bit programs: this host cannot run their tests"
+       ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh \
+         --target tacknote dateparse_cli calendar dateedit || rc=$? ;;
+  esac
+  building=$((building + SECONDS - start))
+  if [ $rc -ne 0 ]; then
+    echo "test: the $arch-bit build failed" >&2
+    build_failed=1
+    continue
+  fi
+  case " ${runs[*]} " in *" $arch "*) ;; *) continue ;; esac
+  started_suites+=("$arch")
+  [ -n "${testing_from:-}" ] || testing_from=$SECONDS
+  if [ "$side_by_side" = 1 ]; then
+    echo "test: the $arch-bit suite runs in ${build#"$root"/} (its log: ${build#"$root"/}/suite.log)"
     (run_suite "$arch" "$build" "$@") >"$build/suite.log" 2>&1 &
     pids+=($!)
   fi
 done
+if [ "$side_by_side" != 1 ]; then
+  for arch in "${started_suites[@]}"; do
+    build=$(arch_build_dir "$base" "$arch")
+    echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
+    rc=0; (run_suite "$arch" "$build" "$@") || rc=$?
+    rcs+=("$rc")
+  done
+fi
 for i in "${!pids[@]}"; do
   rc=0; wait "${pids[$i]}" || rc=$?
   rcs+=("$rc")
-  build=$(arch_build_dir "$base" "${runs[$i]}")
-  echo "test: ---- ${runs[$i]}-bit suite in ${build#"$root"/} ----"
+  build=$(arch_build_dir "$base" "${started_suites[$i]}")
+  echo "test: ---- ${started_suites[$i]}-bit suite in ${build#"$root"/} ----"
   cat "$build/suite.log"
 done
+pids=()
+runs=("${started_suites[@]}")
 for i in "${!runs[@]}"; do
   build=$(arch_build_dir "$base" "${runs[$i]}")
   line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest-summary.log" | tail -1 || true)
@@ -126,12 +149,13 @@ for i in "${!runs[@]}"; do
   passed=$((passed - n)); skipped_tests=$((skipped_tests + n))
   [ "${rcs[$i]}" -eq 0 ] || status=1
 done
-[ ${#runs[@]} -gt 0 ] || status=1
+[ ${#runs[@]} -gt 0 ] && [ $build_failed = 0 ] || status=1
 for arch in "${skipped[@]}"; do
   echo "test: the $arch-bit suite was skipped: its Wine could not be installed on this host"
 done
 minutes() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
 echo "test: took $(minutes $((SECONDS - started))) in all: $(minutes $((installed - started))) installing," \
-     "$(minutes $((built - installed))) building, $(minutes $((SECONDS - built))) testing"
+     "$(minutes $building) building, $(minutes $((SECONDS - ${testing_from:-$SECONDS}))) testing" \
+     "(from $(minutes $((${testing_from:-$SECONDS} - started))) on, beside the builds that followed)"
 echo "tests: $passed passed, $failed failed, $skipped_tests skipped"
 exit $status
