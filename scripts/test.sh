@@ -98,13 +98,19 @@ for arch in $(printf '%s\n' ${TACKNOTE_BUILD_ARCHS:-32 64} | sort -r); do
   nice_build=()
   [ ${#pids[@]} -eq 0 ] || nice_build=(nice -n 10)
   start=$SECONDS rc=0
-  case " ${runs[*]} " in
+  # The program first: a suite already running packs it into its installer, and waits for it
+  # while this mark (the process that builds it) stands.
+  mkdir -p "$build"
+  echo $$ >"$build/shipped.pending"
+  ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh --target tacknote || rc=$?
+  rm -f "$build/shipped.pending"
+  [ $rc -ne 0 ] || case " ${runs[*]} " in
     # A tree whose tests cannot run here is built as the programs alone: compiling its test
     # binaries too would double the build for nothing to run.
     *" $arch "*) ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh || rc=$? ;;
     *) echo "test: building only the $arch-bit programs: this host cannot run their tests"
        ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh \
-         --target tacknote dateparse_cli calendar dateedit || rc=$? ;;
+         --target dateparse_cli calendar dateedit || rc=$? ;;
   esac
   building=$((building + SECONDS - start))
   if [ $rc -ne 0 ]; then

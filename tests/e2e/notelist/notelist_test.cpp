@@ -211,7 +211,7 @@ TEST_F(NotesList, FilterOpenAndFollowTheFolder) {
         if (GetForegroundWindow() == list) e2e::PressKey(VK_ESCAPE);
         Sleep(200);
         return !IsWindow(list);
-    }));
+    }, 10000));
     EXPECT_NE(std::string::npos, dir.Read("tacknote.ini").find("[NotesList]"))
         << "size and columns kept";
 }
