@@ -2,7 +2,7 @@
 # Configures (once) and builds the whole project for one architecture.
 #   ARCH=32 (default): into $BUILD_DIR (default build/), the 32-bit product
 #   ARCH=64:           into $BUILD_DIR-x64 (default build-x64/)
-# Further arguments go to cmake --build (e.g. --target tacknote).
+# Further arguments go to cmake --build (e.g. --target tacknote) instead of the whole build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/arch.sh"
@@ -16,4 +16,6 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
         -DCMAKE_BUILD_TYPE=Release >"$build/configure.log" 2>&1 \
     || { cat "$build/configure.log"; exit 1; }
 fi
+# Without targets: the default one and the header checks (see cmake/HeaderCheck.cmake).
+[ $# -gt 0 ] || set -- --target all header_checks
 cmake --build "$build" -j"${JOBS:-$(nproc)}" "$@"

@@ -107,7 +107,7 @@ for arch in $(printf '%s\n' ${TACKNOTE_BUILD_ARCHS:-32 64} | sort -r); do
   [ $rc -ne 0 ] || case " ${runs[*]} " in
     # A tree whose tests cannot run here is built as the programs alone: compiling its test
     # binaries too would double the build for nothing to run.
-    *" $arch "*) ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh || rc=$? ;;
+    *" $arch "*) ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh --target all || rc=$? ;;
     *) echo "test: building only the $arch-bit programs: this host cannot run their tests"
        ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh \
          --target dateparse_cli calendar dateedit || rc=$? ;;
@@ -126,6 +126,16 @@ for arch in $(printf '%s\n' ${TACKNOTE_BUILD_ARCHS:-32 64} | sort -r); do
     (run_suite "$arch" "$build" "$@") >"$build/suite.log" 2>&1 &
     pids+=($!)
   fi
+done
+# The header checks last: no test needs them, and the last suite leaves the processor idle
+# most of the time.
+for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
+  start=$SECONDS
+  ARCH=$arch BUILD_DIR=$base nice -n 10 scripts/build.sh --target header_checks || {
+    echo "test: the $arch-bit header checks failed" >&2
+    build_failed=1
+  }
+  building=$((building + SECONDS - start))
 done
 if [ "$side_by_side" != 1 ]; then
   for arch in "${started_suites[@]}"; do
