@@ -29,9 +29,9 @@ TEST_F(AutoSave, TypedTextIsOnDiskSoonAndSurvivesAKill)
     ASSERT_NE(nullptr, window);
     e2e::PressKey(VK_END, false, true);
     ASSERT_TRUE(Type(window, " typed", "start typed"));
-    Sleep(1500);
+    // The note saves shortly after the last key; waited for generously: a loaded machine is late.
+    EXPECT_TRUE(e2e::FileBecomes(dir, "tkn3.tkn", NoteFileBytes(kPlace, "start typed")));
     EXPECT_EQ(window, GetForegroundWindow()) << "the focus must not have left the note";
-    EXPECT_EQ(NoteFileBytes(kPlace, "start typed"), dir.Read("tkn3.tkn"));
 
     note.Kill();
     ASSERT_TRUE(note.WaitExit(5000));
@@ -53,9 +53,8 @@ TEST_F(AutoSave, PlaceIsOnDiskSoonAfterADrag)
         RECT now = e2e::WindowRect(window);
         return EqualRect(&now, &moved) != FALSE;
     }));
-    Sleep(1500);
+    EXPECT_TRUE(e2e::FileBecomes(dir, "tkn3.tkn", NoteFileBytes(moved, "drag me")));
     EXPECT_EQ(window, GetForegroundWindow());
-    EXPECT_EQ(NoteFileBytes(moved, "drag me"), dir.Read("tkn3.tkn"));
 }
 
 TEST_F(AutoSave, EndOfSessionWritesBeforeItAnswers)

@@ -306,16 +306,28 @@ DWORD WindowProcessId(HWND window)
 bool Activate(HWND window)
 {
     SetForegroundWindow(window);
+    DWORD asked = GetTickCount();
+    // A window of this thread takes the focus only as its messages are handled, and on a
+    // loaded machine one request can be overtaken by another window's activation.
     return WaitUntil(
         [&] {
-            if (GetForegroundWindow() != window) return false;
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            if (GetForegroundWindow() != window) {
+                if (GetTickCount() - asked >= 500) {
+                    SetForegroundWindow(window);
+                    asked = GetTickCount();
+                }
+                return false;
+            }
             GUITHREADINFO info = {};
             info.cbSize = sizeof info;
             DWORD thread = GetWindowThreadProcessId(window, nullptr);
             return GetGUIThreadInfo(thread, &info) &&
                    (info.hwndFocus == window || IsChild(window, info.hwndFocus));
         },
-        2000);
+        5000);
 }
 
 // ---- Input -----------------------------------------------------------------------------
