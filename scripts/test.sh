@@ -81,64 +81,55 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
   exit "${PIPESTATUS[0]}"
 }
 
-# Each suite starts as soon as its tree is built and runs while the next tree builds, and
-# beside the next suite: most of a suite's time is windows waited for, not work. The
-# compiler then runs at a lower priority, so that the tests' windows keep their pace.
-# TACKNOTE_SIDE_BY_SIDE=0 builds everything first and runs the suites one after another.
-side_by_side=${TACKNOTE_SIDE_BY_SIDE:-1}
-# One CUPS scheduler for all suites; each adds its own queue to it.
-. scripts/print-env.sh
-print_scheduler_start "$base-print"
-pids=() rcs=() started_suites=() building=0 build_failed=0
-# A suite still running when this script ends early is waited for: it stops what it started.
-trap 'for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done; print_scheduler_stop' EXIT
-# The 64-bit tree first: every host tests it, and it holds the header checks.
-for arch in $(printf '%s\n' ${TACKNOTE_BUILD_ARCHS:-32 64} | sort -r); do
-  build=$(arch_build_dir "$base" "$arch")
-  nice_build=()
-  [ ${#pids[@]} -eq 0 ] || nice_build=(nice -n 10)
+# Both trees are built first, each at the whole machine's pace; then the suites run side by
+# side, each on its own desktops and print queue: most of a suite's time is windows waited
+# for, not work. The headers' own checks compile meanwhile, at a lower priority so that the
+# tests' windows keep their pace: no test needs them.
+# TACKNOTE_SIDE_BY_SIDE=0 runs the suites one after the other instead.
+building=0 build_failed=0 suites=()
+for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
   start=$SECONDS rc=0
-  # The program first: a suite already running packs it into its installer, and waits for it
-  # while this mark (the process that builds it) stands.
-  mkdir -p "$build"
-  echo $$ >"$build/shipped.pending"
-  ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh --target tacknote || rc=$?
-  rm -f "$build/shipped.pending"
-  [ $rc -ne 0 ] || case " ${runs[*]} " in
+  case " ${runs[*]} " in
+    *" $arch "*) ARCH=$arch BUILD_DIR=$base scripts/build.sh --target all || rc=$?
+                 suites+=("$arch") ;;
     # A tree whose tests cannot run here is built as the programs alone: compiling its test
     # binaries too would double the build for nothing to run.
-    *" $arch "*) ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh --target all || rc=$? ;;
     *) echo "test: building only the $arch-bit programs: this host cannot run their tests"
-       ARCH=$arch BUILD_DIR=$base "${nice_build[@]}" scripts/build.sh \
-         --target dateparse_cli calendar dateedit || rc=$? ;;
+       ARCH=$arch BUILD_DIR=$base scripts/build.sh \
+         --target tacknote dateparse_cli calendar dateedit || rc=$? ;;
   esac
   building=$((building + SECONDS - start))
   if [ $rc -ne 0 ]; then
     echo "test: the $arch-bit build failed" >&2
     build_failed=1
-    continue
   fi
-  case " ${runs[*]} " in *" $arch "*) ;; *) continue ;; esac
-  started_suites+=("$arch")
-  [ -n "${testing_from:-}" ] || testing_from=$SECONDS
-  if [ "$side_by_side" = 1 ]; then
+done
+built=$SECONDS
+runs=()
+[ $build_failed = 1 ] || runs=("${suites[@]}")
+
+# One CUPS scheduler for all suites; each adds its own queue to it.
+. scripts/print-env.sh
+print_scheduler_start "$base-print"
+pids=() rcs=()
+# A suite still running when this script ends early is waited for: it stops what it started.
+trap 'for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done; print_scheduler_stop' EXIT
+if [ "${TACKNOTE_SIDE_BY_SIDE:-1}" = 1 ]; then
+  for arch in "${runs[@]}"; do
+    build=$(arch_build_dir "$base" "$arch")
     echo "test: the $arch-bit suite runs in ${build#"$root"/} (its log: ${build#"$root"/}/suite.log)"
     (run_suite "$arch" "$build" "$@") >"$build/suite.log" 2>&1 &
     pids+=($!)
-  fi
-done
-# The header checks last: no test needs them, and the last suite leaves the processor idle
-# most of the time.
+  done
+fi
 for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
-  start=$SECONDS
   ARCH=$arch BUILD_DIR=$base nice -n 10 scripts/build.sh --target header_checks || {
     echo "test: the $arch-bit header checks failed" >&2
     build_failed=1
   }
-  building=$((building + SECONDS - start))
 done
-if [ "$side_by_side" != 1 ]; then
-  for arch in "${started_suites[@]}"; do
+if [ "${TACKNOTE_SIDE_BY_SIDE:-1}" != 1 ]; then
+  for arch in "${runs[@]}"; do
     build=$(arch_build_dir "$base" "$arch")
     echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"
     rc=0; (run_suite "$arch" "$build" "$@") || rc=$?
@@ -148,12 +139,11 @@ fi
 for i in "${!pids[@]}"; do
   rc=0; wait "${pids[$i]}" || rc=$?
   rcs+=("$rc")
-  build=$(arch_build_dir "$base" "${started_suites[$i]}")
-  echo "test: ---- ${started_suites[$i]}-bit suite in ${build#"$root"/} ----"
+  build=$(arch_build_dir "$base" "${runs[$i]}")
+  echo "test: ---- ${runs[$i]}-bit suite in ${build#"$root"/} ----"
   cat "$build/suite.log"
 done
 pids=()
-runs=("${started_suites[@]}")
 for i in "${!runs[@]}"; do
   build=$(arch_build_dir "$base" "${runs[$i]}")
   line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest-summary.log" | tail -1 || true)
@@ -171,7 +161,6 @@ for arch in "${skipped[@]}"; do
 done
 minutes() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
 echo "test: took $(minutes $((SECONDS - started))) in all: $(minutes $((installed - started))) installing," \
-     "$(minutes $building) building, $(minutes $((SECONDS - ${testing_from:-$SECONDS}))) testing" \
-     "(from $(minutes $((${testing_from:-$SECONDS} - started))) on, beside the builds that followed)"
+     "$(minutes $building) building, $(minutes $((SECONDS - built))) testing"
 echo "tests: $passed passed, $failed failed, $skipped_tests skipped"
 exit $status

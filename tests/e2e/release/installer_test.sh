@@ -21,11 +21,6 @@ if [ "$variant" = setup ]; then
   [ -x /usr/lib/wine/wine ] || skip "the 32-bit Wine is not installed"
   base=${build%-x64}
   for t in "$base" "$base-x64"; do
-    # The other tree may still be building while this suite runs (scripts/test.sh): its
-    # shipped exe is final once the building script has taken back its mark.
-    while [ -f "$t/shipped.pending" ] && kill -0 "$(cat "$t/shipped.pending")" 2>/dev/null; do
-      sleep 2
-    done
     [ -f "$t/shipped/tacknote.exe" ] || skip "$t/shipped/tacknote.exe is not built (TACKNOTE_BUILD_ARCHS); the installer holds both"
   done
   pack=(env "TACKNOTE_TREE32=$base" "TACKNOTE_TREE64=$base-x64")
