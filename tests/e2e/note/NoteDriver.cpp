@@ -57,8 +57,9 @@ std::string BuiltInSettingsBytes(int width, int height) {
 bool TypeInto(HWND note, const std::string& typed, const std::string& expected) {
     if (!e2e::Activate(note)) return false;
     e2e::TypeText(typed);
-    // Switching away at once would lose the keys still queued.
-    return e2e::WaitUntil([&] { return NoteText(note) == expected; }, 3000);
+    // Switching away at once would lose the keys still queued. Two suites side by side on a
+    // 2-core machine once took over 3 s to show them.
+    return e2e::WaitUntil([&] { return NoteText(note) == expected; }, 10000);
 }
 
 int MenuDowns(UINT commandId) {
