@@ -168,7 +168,12 @@ TEST_F(EverydayTray, OptionsKeepAGrownNoteOnItsScreen) {
         RECT now = e2e::WindowRect(note);
         return now.right - now.left == 600 && now.bottom - now.top == 450;
     })) << "not resized";
-    RECT now = e2e::WindowRect(note);
+    // It is sized first and moved after, and a loaded machine shows the moment between.
+    RECT now;
+    e2e::WaitUntil([&] {
+        now = e2e::WindowRect(note);
+        return now.right <= work.right && now.bottom <= work.bottom;
+    });
     EXPECT_LE(now.right, work.right);
     EXPECT_LE(now.bottom, work.bottom);
     EXPECT_GE(now.left, work.left);

@@ -307,13 +307,11 @@ bool Activate(HWND window)
 {
     SetForegroundWindow(window);
     DWORD asked = GetTickCount();
-    // A window of this thread takes the focus only as its messages are handled, and on a
-    // loaded machine one request can be overtaken by another window's activation.
+    // On a loaded machine one request can be overtaken by another window's activation. This
+    // thread's messages are left alone: handling them here would let a window this test made
+    // earlier (a focus thief) take the focus back from the one asked for.
     return WaitUntil(
         [&] {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
             if (GetForegroundWindow() != window) {
                 if (GetTickCount() - asked >= 500) {
                     SetForegroundWindow(window);
