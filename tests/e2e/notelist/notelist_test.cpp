@@ -199,6 +199,11 @@ TEST_F(NotesList, FilterOpenAndFollowTheFolder) {
     printf("removed note left the list after %lu ms\n", GetTickCount() - start);
     dir.Write("tkn7.tkn", e2e::NoteFileBytes({100, 100, 300, 250}, "a new one"));
     EXPECT_TRUE(e2e::WaitUntil([&] { return Rows(list) == kNotes; }, 4000));
+    // The tray starts the new note too, which comes up active: only after that may the list
+    // be brought forward, or the note takes the front back from it.
+    EXPECT_TRUE(e2e::WaitUntil(
+        [&] { return NoteAt({100, 100, 300, 250}, trayProcess.Id()) != nullptr; }))
+        << "the new note on the desktop";
 
     // A second "Notes..." brings the same window forward; Esc closes it.
     PickTrayItem(trayProcess, kNotesList);
