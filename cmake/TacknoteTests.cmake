@@ -1,8 +1,8 @@
-# Every test run under Wine takes one Wine desktop (resource "desktop": a display, a prefix
-# and its Wine server, see scripts/test.sh) for its whole run: no other test's focus changes
-# disturb its windows, and no process started beside it in the same prefix rewrites the
-# prefix's locale settings (a process starting under another locale than the last one writes
-# that locale's formats there). A script test reaches its desktop through this wrapper.
+# Every test run under Wine takes a free Wine desktop (a display, a prefix and its Wine server,
+# see scripts/test.sh) for its whole run, through scripts/on-desktop.sh, the toolchain's test
+# emulator: no other test's focus changes disturb its windows, and no process started beside it
+# in the same prefix rewrites the prefix's locale settings (a process starting under another
+# locale than the last one writes that locale's formats there). Script tests run under it too.
 set(TACKNOTE_ON_DESKTOP ${CMAKE_SOURCE_DIR}/scripts/on-desktop.sh)
 
 # One ctest entry per unit-test binary:
@@ -14,7 +14,7 @@ function(tacknote_unit_test name)
   tacknote_precompile(${name} TEST)
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_GROUPS desktop:1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
 # The end-to-end test bed and the drivers of a note, the tray and the alarm dialog, each
@@ -54,6 +54,5 @@ function(tacknote_e2e_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_GROUPS desktop:1
-                       ENVIRONMENT "TACKNOTE_BUILD=${CMAKE_BINARY_DIR}")
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT "TACKNOTE_BUILD=${CMAKE_BINARY_DIR}")
 endfunction()

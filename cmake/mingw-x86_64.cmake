@@ -9,5 +9,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Debian's /usr/bin/wine picks the 32-bit loader whenever it is installed, so name the 64-bit one.
-# Tests run through on-desktop.sh, which puts each on the Wine desktop ctest allotted to it.
+# Tests run through on-desktop.sh, which puts each on a free Wine desktop of the test run.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/on-desktop.sh /usr/lib/wine/wine64)

@@ -23,8 +23,8 @@ echo "test: running the ${runs[*]:-no}-bit suite(s): $(arch_reason)${skipped:+; 
 
 passed=0 failed=0 skipped_tests=0 status=0
 # TACKNOTE_TEST_DESKTOPS (default 3) Wine desktops per suite, each an Xvfb, a prefix and a Wine
-# server of its own: a test that shows windows takes one for its run (ctest's resource
-# "desktop"), so that many tests, mostly waiting for windows, run side by side.
+# server of its own: a test run under Wine takes a free one for its run (scripts/on-desktop.sh),
+# so that many tests, mostly waiting for windows, run side by side.
 desktops=${TACKNOTE_TEST_DESKTOPS:-3}
 
 # Desktops 1 and up of a suite; desktop 0 is the suite's own environment.
@@ -67,16 +67,10 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
   for pid in "${pids[@]}"; do
     wait "$pid" || { echo "test: a Wine desktop did not start" >&2; exit 1; }
   done
-  { printf '{"version": {"major": 1, "minor": 0}, "local": [{"desktop": ['
-    for id in $(seq 0 $((desktops - 1))); do
-      printf '%s{"id": "%s", "slots": 1}' "$([ "$id" = 0 ] || echo ,)" "$id"
-    done
-    printf ']}]}\n'; } >"$TACKNOTE_DESKTOPS/desktops.json"
   cd "$build"
   # A test that fails is run once more before it counts: an end-to-end run drives real windows
   # under Wine on a loaded machine. Its first failure stays in the log above its second run.
-  ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-$desktops}" \
-        --resource-spec-file "$TACKNOTE_DESKTOPS/desktops.json" "$@" |
+  ctest --output-on-failure --repeat until-pass:2 -j"${CTEST_JOBS:-$desktops}" "$@" |
     tee "$build/ctest-summary.log"
   exit "${PIPESTATUS[0]}"
 }
