@@ -6,33 +6,33 @@ namespace {
 
 const char* const kOleAut = "oleaut32.dll";
 
-// Only called once oleaut32 is loaded: a COleString holds nothing until oleaut32 filled it.
-template <typename Function>
-Function FromLoadedOleAut(const char* name)
-{
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(kOleAut), name)));
-}
+using FreeFunction = void(WINAPI*)(BSTR);
+using LengthFunction = UINT(WINAPI*)(BSTR);
 
 }  // namespace
 
 COleString::~COleString()
 {
+    Free();
+}
+
+// A COleString holds a string only once oleaut32 made it, so the DLL is loaded by then.
+void COleString::Free()
+{
     if (m_text)
-        FromLoadedOleAut<void(WINAPI*)(BSTR)>("SysFreeString")(m_text);
+        DelayLoaded<FreeFunction>(kOleAut, "SysFreeString")(m_text);
+    m_text = nullptr;
 }
 
 int COleString::Length() const
 {
-    return m_text ? static_cast<int>(FromLoadedOleAut<UINT(WINAPI*)(BSTR)>("SysStringLen")(m_text))
+    return m_text ? static_cast<int>(DelayLoaded<LengthFunction>(kOleAut, "SysStringLen")(m_text))
                   : 0;
 }
 
 BSTR* COleString::Receive()
 {
-    if (m_text)
-        FromLoadedOleAut<void(WINAPI*)(BSTR)>("SysFreeString")(m_text);
-    m_text = nullptr;
+    Free();
     return &m_text;
 }
 

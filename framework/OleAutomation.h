@@ -21,6 +21,8 @@ public:
     BSTR* Receive();
 
 private:
+    void Free();
+
     BSTR m_text = nullptr;
 };
 
