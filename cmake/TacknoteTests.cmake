@@ -5,13 +5,22 @@
 # locale than the last one writes that locale's formats there). Script tests run under it too.
 set(TACKNOTE_ON_DESKTOP ${CMAKE_SOURCE_DIR}/scripts/on-desktop.sh)
 
+# A test program's sources are compiled a few at a time as one source (a unity build): most of
+# a test source's compilation is GoogleTest's templates, instantiated again in every source, so
+# this takes about a third off the tests' compile time. Names at file scope must therefore
+# differ between a test program's sources, even inside an unnamed namespace.
+function(tacknote_test_compile target)
+  tacknote_precompile(${target} TEST)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON)
+endfunction()
+
 # One ctest entry per unit-test binary:
 #   tacknote_unit_test(NAME source... LIBS lib...)
 function(tacknote_unit_test name)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
-  tacknote_precompile(${name} TEST)
+  tacknote_test_compile(${name})
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${name}.xml
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
@@ -48,7 +57,7 @@ function(tacknote_e2e_test name)
   tacknote_e2e_support()
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} e2e_support gtest gtest_main)
-  tacknote_precompile(${name} TEST)
+  tacknote_test_compile(${name})
   if(T_DEPENDS)
     add_dependencies(${name} ${T_DEPENDS})
   endif()

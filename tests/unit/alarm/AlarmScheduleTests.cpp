@@ -1,6 +1,7 @@
 // The alarm's arithmetic: the time list, the moment shown at opening, the moment OK stores,
 // and the due test.
 #include "alarm/AlarmSchedule.h"
+#include "MomentText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,6 @@ namespace {
 COleDateTime At(int y, int mo, int d, int h, int mi, int s = 0)
 {
     return COleDateTime(y, mo, d, h, mi, s);
-}
-
-std::string Text(const COleDateTime& dt)
-{
-    if (dt.GetStatus() != COleDateTime::valid) return "invalid";
-    return static_cast<LPCSTR>(dt.Format("%Y-%m-%d %H:%M:%S"));
 }
 
 TEST(QuarterHourList, TextsOfChosenEntries)
@@ -77,8 +72,8 @@ TEST(ShownAlarm, FirstOpeningShowsTheQuarterHourAfterNow)
     // The object was made a moment ago, so its moment is already in the past.
     const ShownAlarm shown = ChooseShownAlarm(At(2026, 3, 4, 9, 7, 5), now);
     EXPECT_TRUE(shown.bMoved);
-    EXPECT_EQ(Text(now), Text(shown.alarmTime));
-    EXPECT_EQ("2026-03-04 00:00:00", Text(shown.shownDate));
+    EXPECT_EQ(MomentText(now), MomentText(shown.alarmTime));
+    EXPECT_EQ("2026-03-04 00:00:00", MomentText(shown.shownDate));
     EXPECT_EQ(std::string("9:15 A.M."), static_cast<LPCSTR>(QuarterHourText(shown.nIndex)));
 }
 
@@ -94,7 +89,7 @@ TEST(ShownAlarm, AMomentEqualToNowIsNotMoved)
     const ShownAlarm shown = ChooseShownAlarm(now, now);
     EXPECT_FALSE(shown.bMoved);
     EXPECT_EQ(36, shown.nIndex); // its own quarter-hour, 9:00 A.M.
-    EXPECT_EQ(Text(now), Text(shown.alarmTime));
+    EXPECT_EQ(MomentText(now), MomentText(shown.alarmTime));
 }
 
 TEST(ShownAlarm, AFutureMomentShowsItsOwnDayAndEntry)
@@ -102,7 +97,7 @@ TEST(ShownAlarm, AFutureMomentShowsItsOwnDayAndEntry)
     const COleDateTime alarm = At(2026, 12, 24, 18, 45);
     const ShownAlarm shown = ChooseShownAlarm(alarm, At(2026, 3, 4, 9, 0));
     EXPECT_FALSE(shown.bMoved);
-    EXPECT_EQ("2026-12-24 00:00:00", Text(shown.shownDate));
+    EXPECT_EQ("2026-12-24 00:00:00", MomentText(shown.shownDate));
     EXPECT_EQ(std::string("6:45 P.M."), static_cast<LPCSTR>(QuarterHourText(shown.nIndex)));
 }
 
@@ -122,13 +117,13 @@ TEST(ShownAlarm, From1145PMOnTheNextDaysFirstEntryIsShown)
     for (const auto& row : rows) {
         const ShownAlarm shown = ChooseShownAlarm(At(2000, 1, 1, 0, 0), row.now);
         EXPECT_TRUE(shown.bMoved);
-        EXPECT_EQ(0, shown.nIndex) << Text(row.now);
-        EXPECT_EQ(row.pszDay, Text(shown.shownDate)) << Text(row.now);
+        EXPECT_EQ(0, shown.nIndex) << MomentText(row.now);
+        EXPECT_EQ(row.pszDay, MomentText(shown.shownDate)) << MomentText(row.now);
     }
     // 11:44 P.M. is still today's last entry.
     const ShownAlarm shown = ChooseShownAlarm(At(2000, 1, 1, 0, 0), At(2026, 3, 4, 23, 44));
     EXPECT_EQ(95, shown.nIndex);
-    EXPECT_EQ("2026-03-04 00:00:00", Text(shown.shownDate));
+    EXPECT_EQ("2026-03-04 00:00:00", MomentText(shown.shownDate));
 }
 
 TEST(ShownAlarm, AnInvalidMomentIsTreatedAsExpired)
@@ -138,21 +133,21 @@ TEST(ShownAlarm, AnInvalidMomentIsTreatedAsExpired)
     const COleDateTime now = At(2026, 3, 4, 10, 20);
     const ShownAlarm shown = ChooseShownAlarm(invalid, now);
     EXPECT_TRUE(shown.bMoved);
-    EXPECT_EQ(Text(now), Text(shown.alarmTime));
+    EXPECT_EQ(MomentText(now), MomentText(shown.alarmTime));
     EXPECT_EQ(42, shown.nIndex); // 10:30 A.M.
 }
 
 TEST(MomentOnOK, TheChosenDayAtTheChosenEntrySecondZero)
 {
     const COleDateTime day = At(2026, 5, 17, 13, 27, 44); // a time of day in the date is dropped
-    EXPECT_EQ("2026-05-17 18:30:00", Text(MomentFromChoice(day, 74, At(2000, 1, 1, 0, 0))));
-    EXPECT_EQ("2026-05-17 23:45:00", Text(MomentFromChoice(day, 95, At(2000, 1, 1, 0, 0))));
+    EXPECT_EQ("2026-05-17 18:30:00", MomentText(MomentFromChoice(day, 74, At(2000, 1, 1, 0, 0))));
+    EXPECT_EQ("2026-05-17 23:45:00", MomentText(MomentFromChoice(day, 95, At(2000, 1, 1, 0, 0))));
 }
 
 TEST(MomentOnOK, NoSelectionIsMidnightOfTheChosenDay)
 {
     EXPECT_EQ("2026-05-17 00:00:00",
-              Text(MomentFromChoice(At(2026, 5, 17, 0, 0), -1, At(2000, 1, 1, 0, 0))));
+              MomentText(MomentFromChoice(At(2026, 5, 17, 0, 0), -1, At(2000, 1, 1, 0, 0))));
 }
 
 TEST(MomentOnOK, NoDateKeepsThePreviousMoment)
@@ -160,7 +155,7 @@ TEST(MomentOnOK, NoDateKeepsThePreviousMoment)
     COleDateTime noDate;
     noDate.SetStatus(COleDateTime::invalid);
     const COleDateTime previous = At(2026, 5, 17, 7, 15);
-    EXPECT_EQ(Text(previous), Text(MomentFromChoice(noDate, 10, previous)));
+    EXPECT_EQ(MomentText(previous), MomentText(MomentFromChoice(noDate, 10, previous)));
 }
 
 TEST(DueTest, OnlyAnArmedMomentNotLaterThanNowIsDue)
@@ -183,7 +178,7 @@ TEST(DueTest, OnlyAnArmedMomentNotLaterThanNowIsDue)
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.bDue, IsAlarmDue(row.nOnOff, row.alarm, now))
-            << row.nOnOff << " " << Text(row.alarm);
+            << row.nOnOff << " " << MomentText(row.alarm);
 }
 
 TEST(DueTest, ADueAlarmFiresOnceAndIsOffAfterwards)

@@ -1,18 +1,13 @@
 // Kept alarms without a file: the moment's text form, what counts as a damaged section, what
 // a note does with a kept alarm at start, and which alarms are kept.
 #include "alarm/KeptAlarm.h"
+#include "MomentText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-std::string Text(const COleDateTime& dt)
-{
-    if (dt.GetStatus() != COleDateTime::valid) return "invalid";
-    return static_cast<LPCSTR>(dt.Format("%Y-%m-%d %H:%M:%S"));
-}
 
 TEST(KeptAlarmMoment, ParsesOnlyTheExactFormInTheKeptYears)
 {
@@ -49,7 +44,7 @@ TEST(KeptAlarmMoment, ParsesOnlyTheExactFormInTheKeptYears)
         const bool bParsed = ParseAlarmMoment(row.pszText, moment);
         EXPECT_EQ(row.pszMoment != nullptr, bParsed) << row.pszText;
         const char* pszExpected = row.pszMoment ? row.pszMoment : "2001-01-01 01:01:01";
-        EXPECT_EQ(pszExpected, Text(moment)) << row.pszText << " (a refused text keeps it)";
+        EXPECT_EQ(pszExpected, MomentText(moment)) << row.pszText << " (a refused text keeps it)";
     }
     COleDateTime moment;
     EXPECT_FALSE(ParseAlarmMoment(nullptr, moment));
@@ -64,8 +59,8 @@ TEST(KeptAlarmMoment, FormatsWhatParsesBackAndNothingItCouldNotKeep)
     };
     for (const COleDateTime& moment : kept) {
         COleDateTime back;
-        ASSERT_TRUE(ParseAlarmMoment(FormatAlarmMoment(moment), back)) << Text(moment);
-        EXPECT_EQ(Text(moment), Text(back));
+        ASSERT_TRUE(ParseAlarmMoment(FormatAlarmMoment(moment), back)) << MomentText(moment);
+        EXPECT_EQ(MomentText(moment), MomentText(back));
     }
     EXPECT_STREQ("2026-03-04 09:05", FormatAlarmMoment(COleDateTime(2026, 3, 4, 9, 5, 0)));
     EXPECT_TRUE(FormatAlarmMoment(COleDateTime(9999, 1, 1, 0, 0, 0)).IsEmpty());
@@ -130,7 +125,7 @@ TEST(KeptAlarmAtStartup, DecisionByChoiceSectionAndMoment)
         KeptAlarm alarm;
         alarm.moment = row.moment;
         EXPECT_EQ(row.expected, DecideAtStart(row.bKeep, row.section, alarm, now))
-            << row.bKeep << " " << static_cast<int>(row.section) << " " << Text(row.moment);
+            << row.bKeep << " " << static_cast<int>(row.section) << " " << MomentText(row.moment);
     }
 }
 
@@ -164,7 +159,7 @@ TEST(OnOffAfterOK, AnAlarmThatFiredDuringTheOpeningIsNotArmedAgain)
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.nStored, OnOffAfterOK(row.nChosen, row.bFired, row.moment, now))
-            << row.nChosen << " " << row.bFired << " " << Text(row.moment);
+            << row.nChosen << " " << row.bFired << " " << MomentText(row.moment);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 namespace {
 
-const ULONGLONG kDay = 24ULL * 60 * 60 * 10000000;
+const ULONGLONG kDayTicks = 24ULL * 60 * 60 * 10000000;
 
 bool Exists(const std::string& path)
 {
@@ -71,7 +71,7 @@ TEST_F(ClosedFolder, PruneDeletesOldNotesWithTheirSettings)
         ASSERT_TRUE(MoveIntoClosed((std::string(name) + ".tkn").c_str(),
                                    (std::string(name) + ".ini").c_str()));
     }
-    SetClosedAt("Closed\\tkn3.tkn", FileTimeNow() - 31 * kDay);
+    SetClosedAt("Closed\\tkn3.tkn", FileTimeNow() - 31 * kDayTicks);
     EXPECT_EQ(1u, PruneClosed(FileTimeNow()));
     EXPECT_FALSE(Exists("Closed\\tkn3.tkn"));
     EXPECT_FALSE(Exists("Closed\\tkn3.ini"));

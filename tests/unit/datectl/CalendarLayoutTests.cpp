@@ -4,6 +4,7 @@
 #include "framework/Clock.h"
 
 #include "GeometryPrinters.h"
+#include "TestDates.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +42,6 @@ int CountShown(const BlockLayout& block)
     for (const DayCellLayout& cell : block.cells)
         n += cell.bShown ? 1 : 0;
     return n;
-}
-
-CString DateText(const COleDateTime& date)
-{
-    CString text;
-    text.Format("%04d-%02d-%02d", date.GetYear(), date.GetMonth(), date.GetDay());
-    return text;
 }
 
 TEST(CalendarLayout, EachBlockShowsItsMonthAndOnlyTheOuterBlocksShowNeighbours)

@@ -2,24 +2,11 @@
 #include "framework/Clock.h"
 
 #include "GeometryPrinters.h"
+#include "TestDates.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-COleDateTime Day(int nYear, int nMonth, int nDay)
-{
-    return COleDateTime(nYear, nMonth, nDay, 0, 0, 0);
-}
-
-CString DateText(const COleDateTime& date)
-{
-    if (date.GetStatus() != COleDateTime::valid)
-        return "none";
-    CString text;
-    text.Format("%04d-%02d-%02d", date.GetYear(), date.GetMonth(), date.GetDay());
-    return text;
-}
 
 TEST(CalendarState, StartsOnTodaysMonthWithNoSelection)
 {

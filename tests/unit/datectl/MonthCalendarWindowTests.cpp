@@ -6,6 +6,7 @@
 #include "framework/Clock.h"
 
 #include "GeometryPrinters.h"
+#include "TestDates.h"
 
 #include <gtest/gtest.h>
 
@@ -79,11 +80,6 @@ private:
     int m_cy = 0;
     std::vector<DWORD> m_pixels;
 };
-
-COleDateTime Day(int nYear, int nMonth, int nDay)
-{
-    return COleDateTime(nYear, nMonth, nDay, 0, 0, 0);
-}
 
 LPARAM At(CPoint pt) { return MAKELPARAM(pt.x, pt.y); }
 

@@ -7,55 +7,55 @@
 
 namespace {
 
-const char kFile[] = "tkn7.tkn";
+const char kAtomicFile[] = "tkn7.tkn";
 
 TEST(AtomicFile, CreatesThenReplacesWholeContent) {
     ScopedWorkingDir dir;
-    ASSERT_TRUE(ReplaceFileContents(kFile, "a long first content"));
-    EXPECT_EQ("a long first content", ReadBytes(kFile));
-    ASSERT_TRUE(ReplaceFileContents(kFile, "short"));
-    EXPECT_EQ("short", ReadBytes(kFile)); // nothing of the longer text is left behind
-    ASSERT_TRUE(ReplaceFileContents(kFile, ""));
-    EXPECT_EQ("", ReadBytes(kFile));
-    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+    ASSERT_TRUE(ReplaceFileContents(kAtomicFile, "a long first content"));
+    EXPECT_EQ("a long first content", ReadBytes(kAtomicFile));
+    ASSERT_TRUE(ReplaceFileContents(kAtomicFile, "short"));
+    EXPECT_EQ("short", ReadBytes(kAtomicFile)); // nothing of the longer text is left behind
+    ASSERT_TRUE(ReplaceFileContents(kAtomicFile, ""));
+    EXPECT_EQ("", ReadBytes(kAtomicFile));
+    EXPECT_EQ(std::vector<std::string>{kAtomicFile}, dir.Files());
 }
 
 // Pins the fault of truncating the note before the new text is safely on disk.
 TEST(AtomicFile, FailedReplaceKeepsOldFileAndLeavesNoTemporary) {
     ScopedWorkingDir dir;
-    WriteBytes(kFile, "old note");
-    ASSERT_TRUE(SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(ReplaceFileContents(kFile, "new"));
-    EXPECT_EQ("old note", ReadBytes(kFile));
-    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+    WriteBytes(kAtomicFile, "old note");
+    ASSERT_TRUE(SetFileAttributesA(kAtomicFile, FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(ReplaceFileContents(kAtomicFile, "new"));
+    EXPECT_EQ("old note", ReadBytes(kAtomicFile));
+    EXPECT_EQ(std::vector<std::string>{kAtomicFile}, dir.Files());
 }
 
 TEST(AtomicFile, TargetInUseKeepsOldFile) {
     ScopedWorkingDir dir;
-    WriteBytes(kFile, "old note");
-    HANDLE held = CreateFileA(kFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    WriteBytes(kAtomicFile, "old note");
+    HANDLE held = CreateFileA(kAtomicFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    EXPECT_FALSE(ReplaceFileContents(kFile, "new"));
+    EXPECT_FALSE(ReplaceFileContents(kAtomicFile, "new"));
     CloseHandle(held);
-    EXPECT_EQ("old note", ReadBytes(kFile));
-    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+    EXPECT_EQ("old note", ReadBytes(kAtomicFile));
+    EXPECT_EQ(std::vector<std::string>{kAtomicFile}, dir.Files());
 }
 
 // Pins a lost save: a reader holding the old note for a moment made the replace fail.
 TEST(AtomicFile, ReaderHoldingTheFileBrieflyDoesNotLoseTheSave) {
     ScopedWorkingDir dir;
-    WriteBytes(kFile, "old note");
-    HANDLE held = CreateFileA(kFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    WriteBytes(kAtomicFile, "old note");
+    HANDLE held = CreateFileA(kAtomicFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     std::thread reader([held] {
         Sleep(30);
         CloseHandle(held);
     });
-    EXPECT_TRUE(ReplaceFileContents(kFile, "new"));
+    EXPECT_TRUE(ReplaceFileContents(kAtomicFile, "new"));
     reader.join();
-    EXPECT_EQ("new", ReadBytes(kFile));
-    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+    EXPECT_EQ("new", ReadBytes(kAtomicFile));
+    EXPECT_EQ(std::vector<std::string>{kAtomicFile}, dir.Files());
 }
 
 TEST(AtomicFile, MissingFolderWritesNothing) {
@@ -66,10 +66,10 @@ TEST(AtomicFile, MissingFolderWritesNothing) {
 
 TEST(AtomicFile, FailureTellsTheSystemsReason) {
     ScopedWorkingDir dir;
-    WriteBytes(kFile, "old note");
-    SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY);
+    WriteBytes(kAtomicFile, "old note");
+    SetFileAttributesA(kAtomicFile, FILE_ATTRIBUTE_READONLY);
     DWORD error = 0;
-    EXPECT_FALSE(ReplaceFileContents(kFile, "new", &error));
+    EXPECT_FALSE(ReplaceFileContents(kAtomicFile, "new", &error));
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), error);
 
     error = 0;
@@ -86,7 +86,7 @@ TEST(AtomicFile, FailureTellsTheSystemsReason) {
         },
         &error));
     EXPECT_EQ(static_cast<DWORD>(ERROR_DISK_FULL), error);
-    EXPECT_EQ(std::vector<std::string>{kFile}, dir.Files());
+    EXPECT_EQ(std::vector<std::string>{kAtomicFile}, dir.Files());
 }
 
 } // namespace

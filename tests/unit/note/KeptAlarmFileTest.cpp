@@ -11,7 +11,7 @@
 
 namespace {
 
-const char kFile[] = ".\\tkn4.ini";
+const char kKeptFile[] = ".\\tkn4.ini";
 
 NoteSettings Custom() {
     NoteSettings s = BuiltInSettings();
@@ -44,35 +44,35 @@ NoteSettings ReadBack(const char* path) {
 
 TEST(KeptAlarmFile, RoundTripBesideTheSettingsBothWays) {
     ScopedWorkingDir dir;
-    ASSERT_TRUE(WriteSettingsFile(kFile, Custom()));
+    ASSERT_TRUE(WriteSettingsFile(kKeptFile, Custom()));
     KeptAlarm alarm;
     alarm.moment = COleDateTime(2026, 12, 9, 21, 15, 0);
     alarm.bBeep = 1;
     alarm.bShake = 0;
-    ASSERT_TRUE(WriteAlarmSection(kFile, alarm));
+    ASSERT_TRUE(WriteAlarmSection(kKeptFile, alarm));
     EXPECT_EQ(SettingsBytes(Custom()) +
                   "[Alarm]\r\nMoment=2026-12-09 21:15\r\nBeep=1\r\nShake=0\r\n",
-              ReadBytes(kFile));
+              ReadBytes(kKeptFile));
 
     // The note saves its look again: the alarm stays.
     NoteSettings changed = Custom();
     changed.nHeight = 300;
-    ASSERT_TRUE(WriteSettingsFile(kFile, changed));
+    ASSERT_TRUE(WriteSettingsFile(kKeptFile, changed));
     KeptAlarm back;
-    ASSERT_EQ(AlarmSection::Valid, ReadAlarmSection(kFile, back));
+    ASSERT_EQ(AlarmSection::Valid, ReadAlarmSection(kKeptFile, back));
     EXPECT_EQ(alarm.moment, back.moment);
     EXPECT_EQ(1, back.bBeep);
     EXPECT_EQ(0, back.bShake);
-    EXPECT_TRUE(SameSettings(changed, ReadBack(kFile)));
+    EXPECT_TRUE(SameSettings(changed, ReadBack(kKeptFile)));
 
     // A second alarm replaces the first; removing it gives the settings file as it was.
     alarm.moment = COleDateTime(2027, 1, 2, 8, 0, 0);
-    ASSERT_TRUE(WriteAlarmSection(kFile, alarm));
-    ASSERT_EQ(AlarmSection::Valid, ReadAlarmSection(kFile, back));
+    ASSERT_TRUE(WriteAlarmSection(kKeptFile, alarm));
+    ASSERT_EQ(AlarmSection::Valid, ReadAlarmSection(kKeptFile, back));
     EXPECT_EQ(alarm.moment, back.moment);
-    ASSERT_TRUE(RemoveAlarmSection(kFile));
-    EXPECT_EQ(SettingsBytes(changed), ReadBytes(kFile));
-    EXPECT_EQ(AlarmSection::Absent, ReadAlarmSection(kFile, back));
+    ASSERT_TRUE(RemoveAlarmSection(kKeptFile));
+    EXPECT_EQ(SettingsBytes(changed), ReadBytes(kKeptFile));
+    EXPECT_EQ(AlarmSection::Absent, ReadAlarmSection(kKeptFile, back));
     EXPECT_EQ(1u, dir.Files().size()) << "a temporary file was left behind";
 }
 
@@ -93,29 +93,29 @@ TEST(KeptAlarmFile, ADamagedSectionGivesNoAlarmAndTouchesNothing) {
     for (const char* section : rows) {
         ScopedWorkingDir dir;
         const std::string bytes = SettingsBytes(Custom()) + "[Alarm]\r\n" + section;
-        WriteBytes(kFile, bytes);
+        WriteBytes(kKeptFile, bytes);
         KeptAlarm alarm;
-        EXPECT_EQ(AlarmSection::Damaged, ReadAlarmSection(kFile, alarm)) << section;
-        EXPECT_TRUE(SameSettings(Custom(), ReadBack(kFile))) << section;
-        EXPECT_EQ(bytes, ReadBytes(kFile)) << section;
+        EXPECT_EQ(AlarmSection::Damaged, ReadAlarmSection(kKeptFile, alarm)) << section;
+        EXPECT_TRUE(SameSettings(Custom(), ReadBack(kKeptFile))) << section;
+        EXPECT_EQ(bytes, ReadBytes(kKeptFile)) << section;
     }
 }
 
 TEST(KeptAlarmFile, RemovingWhatIsNotThereWritesNothing) {
     ScopedWorkingDir dir;
-    EXPECT_TRUE(RemoveAlarmSection(kFile));
-    EXPECT_FALSE(FileExists(kFile));
-    WriteBytes(kFile, "[Settings]\r\nWidth = 300 \r\n");
-    EXPECT_TRUE(RemoveAlarmSection(kFile));
-    EXPECT_EQ("[Settings]\r\nWidth = 300 \r\n", ReadBytes(kFile));
+    EXPECT_TRUE(RemoveAlarmSection(kKeptFile));
+    EXPECT_FALSE(FileExists(kKeptFile));
+    WriteBytes(kKeptFile, "[Settings]\r\nWidth = 300 \r\n");
+    EXPECT_TRUE(RemoveAlarmSection(kKeptFile));
+    EXPECT_EQ("[Settings]\r\nWidth = 300 \r\n", ReadBytes(kKeptFile));
 }
 
 TEST(KeptAlarmFile, AMomentThatCannotBeKeptIsNotWritten) {
     ScopedWorkingDir dir;
     KeptAlarm alarm;
     alarm.moment = COleDateTime(9999, 3, 1, 0, 0, 0);
-    EXPECT_FALSE(WriteAlarmSection(kFile, alarm));
-    EXPECT_FALSE(FileExists(kFile));
+    EXPECT_FALSE(WriteAlarmSection(kKeptFile, alarm));
+    EXPECT_FALSE(FileExists(kKeptFile));
 }
 
 TEST(KeepAlarmsChoice, ReadFromTheDefaultsAndWrittenBesideTheirKeys) {

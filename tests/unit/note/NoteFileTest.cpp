@@ -7,7 +7,7 @@
 
 namespace {
 
-const char kFile[] = "tkn1.tkn";
+const char kNoteFile[] = "tkn1.tkn";
 
 TEST(NoteFile, FormatIsFourCrLfLinesThenText) {
     struct Case {
@@ -46,9 +46,9 @@ TEST(NoteFile, ReadsNumbersAndText) {
     };
     ScopedWorkingDir dir;
     for (const Case& c : cases) {
-        WriteBytes(kFile, c.bytes);
+        WriteBytes(kNoteFile, c.bytes);
         StoredNote note{{99, 99, 99, 99}, "old"};
-        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note)) << c.name;
+        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kNoteFile, note)) << c.name;
         EXPECT_EQ(c.rc.left, note.rc.left) << c.name;
         EXPECT_EQ(c.rc.top, note.rc.top) << c.name;
         EXPECT_EQ(c.rc.right, note.rc.right) << c.name;
@@ -60,18 +60,18 @@ TEST(NoteFile, ReadsNumbersAndText) {
 TEST(NoteFile, ReadKeepsFirst4095BytesOfText) {
     ScopedWorkingDir dir;
     std::string text(4095, 'a');
-    WriteBytes(kFile, "1\r\n2\r\n3\r\n4\r\n" + text + "bcd");
+    WriteBytes(kNoteFile, "1\r\n2\r\n3\r\n4\r\n" + text + "bcd");
     StoredNote note{};
-    ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note));
+    ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kNoteFile, note));
     EXPECT_EQ(text, note.text);
 }
 
 TEST(NoteFile, FormatAndReadRoundTrip) {
     ScopedWorkingDir dir;
     std::string text = "line one\r\nline two \xE4\xF6\xFC\r\n\r\n";
-    WriteBytes(kFile, FormatNoteFile({100, 50, 420, 290}, text));
+    WriteBytes(kNoteFile, FormatNoteFile({100, 50, 420, 290}, text));
     StoredNote note{};
-    ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note));
+    ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kNoteFile, note));
     EXPECT_EQ(100, note.rc.left);
     EXPECT_EQ(290, note.rc.bottom);
     EXPECT_EQ(text, note.text);
@@ -82,11 +82,11 @@ TEST(NoteFile, MissingAndUnreadableAreToldApart) {
     StoredNote note{};
     EXPECT_EQ(NoteFileRead::Missing, ReadNoteFile("tkn2.tkn", note));
 
-    WriteBytes(kFile, "1\r\n2\r\n3\r\n4\r\ntext");
+    WriteBytes(kNoteFile, "1\r\n2\r\n3\r\n4\r\ntext");
     HANDLE lock =
-        CreateFileA(kFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileA(kNoteFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-    EXPECT_EQ(NoteFileRead::Unreadable, ReadNoteFile(kFile, note));
+    EXPECT_EQ(NoteFileRead::Unreadable, ReadNoteFile(kNoteFile, note));
     CloseHandle(lock);
 
     CreateDirectoryA("tkn3.tkn", nullptr);
@@ -167,10 +167,10 @@ TEST(NoteFile, FileIsANoteOnlyWhenItsFirstLinesAreNumbers) {
         RECT rc;
         size_t textStart = 0;
         EXPECT_EQ(c.note, ParseNumberLines(c.bytes, rc, textStart)) << c.name;
-        WriteBytes(kFile, c.bytes);
-        EXPECT_EQ(c.note, MayBeNoteFile(kFile)) << c.name;
+        WriteBytes(kNoteFile, c.bytes);
+        EXPECT_EQ(c.note, MayBeNoteFile(kNoteFile)) << c.name;
         StoredNote note{};
-        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note)) << c.name;
+        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kNoteFile, note)) << c.name;
         EXPECT_EQ(c.note, note.numbers) << c.name;
     }
     // Files that can't be read now are left to the note process to judge.
@@ -194,9 +194,9 @@ TEST(NoteFile, TextANoteCannotShowIsKeptWhole) {
     };
     ScopedWorkingDir dir;
     for (const Case& c : cases) {
-        WriteBytes(kFile, "1\r\n2\r\n3\r\n4\r\n" + c.text);
+        WriteBytes(kNoteFile, "1\r\n2\r\n3\r\n4\r\n" + c.text);
         StoredNote note{};
-        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kFile, note)) << c.name;
+        ASSERT_EQ(NoteFileRead::Read, ReadNoteFile(kNoteFile, note)) << c.name;
         EXPECT_EQ(c.shown, note.text) << c.name;
         EXPECT_EQ(c.whole ? c.text : std::string(), note.whole) << c.name;
     }

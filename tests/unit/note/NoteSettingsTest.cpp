@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kFile[] = ".\\note.ini";
+const char kSettingsFile[] = ".\\note.ini";
 
 void ExpectSame(const NoteSettings& a, const NoteSettings& b) {
     EXPECT_EQ(a.crText, b.crText);
@@ -27,7 +27,7 @@ NoteSettings ReadFrom(const char* path, NoteSettings start = BuiltInSettings()) 
 }
 
 void WriteKey(const char* key, const char* value) {
-    WritePrivateProfileStringA("Settings", key, value, kFile);
+    WritePrivateProfileStringA("Settings", key, value, kSettingsFile);
 }
 
 TEST(NoteSettings, BuiltInValues) {
@@ -47,14 +47,14 @@ TEST(NoteSettings, BuiltInValues) {
 
 TEST(NoteSettings, FileWrittenInKeyOrderWithCrLf) {
     ScopedWorkingDir dir;
-    WriteSettingsFile(kFile, BuiltInSettings());
+    WriteSettingsFile(kSettingsFile, BuiltInSettings());
     EXPECT_EQ(
         "[Settings]\r\nTextColor=FF0000\r\nBackgroundColor=80FFFF\r\nWidth=320\r\nHeight=240\r\n"
         "TopmostWindow=1\r\nlfHeight=-24\r\nlfWidth=0\r\nlfEscapement=0\r\nlfOrientation=0\r\n"
         "lfWeight=700\r\nlfItalic=0\r\nlfUnderline=0\r\nlfStrikeOut=0\r\nlfCharSet=1\r\n"
         "lfOutPrecision=0\r\nlfClipPrecision=0\r\nlfQuality=0\r\nlfPitchAndFamily=0\r\n"
         "lfFaceName=Arial\r\n",
-        ReadBytes(kFile));
+        ReadBytes(kSettingsFile));
 }
 
 TEST(NoteSettings, RoundTripKeepsEveryField) {
@@ -66,13 +66,13 @@ TEST(NoteSettings, RoundTripKeepsEveryField) {
     s.nHeight = 77;
     s.bTopmost = 0;
     s.lf = LOGFONTA{-13, 7, 900, 450, 400, 1, 1, 1, 238, 3, 2, 4, 0x31, "Courier New"};
-    WriteSettingsFile(kFile, s);
-    ExpectSame(s, ReadFrom(kFile));
+    WriteSettingsFile(kSettingsFile, s);
+    ExpectSame(s, ReadFrom(kSettingsFile));
 
     char text[16];
-    GetPrivateProfileStringA("Settings", "BackgroundColor", "", text, sizeof text, kFile);
+    GetPrivateProfileStringA("Settings", "BackgroundColor", "", text, sizeof text, kSettingsFile);
     EXPECT_STREQ("0", text);
-    GetPrivateProfileStringA("Settings", "TextColor", "", text, sizeof text, kFile);
+    GetPrivateProfileStringA("Settings", "TextColor", "", text, sizeof text, kSettingsFile);
     EXPECT_STREQ("30201", text);
 }
 
@@ -95,7 +95,7 @@ TEST(NoteSettings, ColoursReadAsHexadecimal) {
     ScopedWorkingDir dir;
     for (const Case& c : cases) {
         WriteKey("TextColor", c.stored);
-        EXPECT_EQ(c.expected, ReadFrom(kFile).crText) << '"' << c.stored << '"';
+        EXPECT_EQ(c.expected, ReadFrom(kSettingsFile).crText) << '"' << c.stored << '"';
     }
 }
 
@@ -112,9 +112,9 @@ TEST(NoteSettings, NumbersConvertWithoutValidation) {
     };
     ScopedWorkingDir dir;
     for (const Case& c : cases) {
-        WriteSettingsFile(kFile, BuiltInSettings());
+        WriteSettingsFile(kSettingsFile, BuiltInSettings());
         WriteKey(c.key, c.stored);
-        NoteSettings s = ReadFrom(kFile);
+        NoteSettings s = ReadFrom(kSettingsFile);
         int value = !strcmp(c.key, "Width")           ? s.nWidth
                     : !strcmp(c.key, "Height")        ? s.nHeight
                     : !strcmp(c.key, "TopmostWindow") ? s.bTopmost
@@ -129,13 +129,13 @@ TEST(NoteSettings, LongFaceNameIsCutTo31Characters) {
     ScopedWorkingDir dir;
     const char* face = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij"; // 36 characters
     WriteKey("lfFaceName", face);
-    EXPECT_EQ(std::string(face, 31), ReadFrom(kFile).lf.lfFaceName);
+    EXPECT_EQ(std::string(face, 31), ReadFrom(kSettingsFile).lf.lfFaceName);
 
     // A record whose face name fills all 32 bytes is written without its 32nd byte.
     NoteSettings s = BuiltInSettings();
     memset(s.lf.lfFaceName, 'F', sizeof s.lf.lfFaceName);
-    WriteSettingsFile(kFile, s);
-    EXPECT_EQ(std::string(31, 'F'), ReadFrom(kFile).lf.lfFaceName);
+    WriteSettingsFile(kSettingsFile, s);
+    EXPECT_EQ(std::string(31, 'F'), ReadFrom(kSettingsFile).lf.lfFaceName);
 }
 
 TEST(NoteSettings, AbsentSizeKeepsCurrentSize) {
@@ -144,7 +144,7 @@ TEST(NoteSettings, AbsentSizeKeepsCurrentSize) {
     start.nWidth = 250;
     start.nHeight = 188;
     WriteKey("TextColor", "FF");
-    NoteSettings s = ReadFrom(kFile, start);
+    NoteSettings s = ReadFrom(kSettingsFile, start);
     EXPECT_EQ(250, s.nWidth);
     EXPECT_EQ(188, s.nHeight);
     EXPECT_EQ(RGB(255, 0, 0), s.crText);
@@ -190,7 +190,7 @@ TEST(NoteSettings, SizesComeIntoRange) {
         NoteSettings start = BuiltInSettings();
         start.nWidth = 250;
         start.nHeight = 188;
-        NoteSettings s = ReadFrom(kFile, start);
+        NoteSettings s = ReadFrom(kSettingsFile, start);
         EXPECT_EQ(c.expectedWidth, s.nWidth) << "Width=" << c.width;
         EXPECT_EQ(c.expectedHeight, s.nHeight) << "Height=" << c.height;
     }
@@ -257,25 +257,25 @@ TEST(NoteSettings, ReplacedFileHoldsTheSameBytesAsKeyByKeyWrites) {
     };
     for (const std::string& before : befores) {
         std::string expected = WrittenKeyByKey(".\\reference.ini", before, s);
-        if (!before.empty()) WriteBytes(kFile, before);
-        ASSERT_TRUE(WriteSettingsFile(kFile, s)) << before;
-        EXPECT_EQ(expected, ReadBytes(kFile)) << before;
+        if (!before.empty()) WriteBytes(kSettingsFile, before);
+        ASSERT_TRUE(WriteSettingsFile(kSettingsFile, s)) << before;
+        EXPECT_EQ(expected, ReadBytes(kSettingsFile)) << before;
         EXPECT_EQ(std::vector<std::string>{"note.ini"}, dir.Files()) << before;
-        DeleteFileA(kFile);
+        DeleteFileA(kSettingsFile);
     }
 }
 
 TEST(NoteSettings, FailedWriteKeepsTheOldFileAndTellsWhy) {
     ScopedWorkingDir dir;
-    WriteSettingsFile(kFile, BuiltInSettings());
-    std::string before = ReadBytes(kFile);
-    ASSERT_TRUE(SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY));
+    WriteSettingsFile(kSettingsFile, BuiltInSettings());
+    std::string before = ReadBytes(kSettingsFile);
+    ASSERT_TRUE(SetFileAttributesA(kSettingsFile, FILE_ATTRIBUTE_READONLY));
     NoteSettings s = BuiltInSettings();
     s.nWidth = 500;
     DWORD error = 0;
-    EXPECT_FALSE(WriteSettingsFile(kFile, s, &error));
+    EXPECT_FALSE(WriteSettingsFile(kSettingsFile, s, &error));
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), error);
-    EXPECT_EQ(before, ReadBytes(kFile));
+    EXPECT_EQ(before, ReadBytes(kSettingsFile));
     EXPECT_EQ(std::vector<std::string>{"note.ini"}, dir.Files());
 
     error = 0;

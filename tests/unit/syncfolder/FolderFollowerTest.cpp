@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kNote[] = "0\r\n0\r\n200\r\n100\r\nsynced";
+const char kSyncedNote[] = "0\r\n0\r\n200\r\n100\r\nsynced";
 
 // As a sync service writes: a temporary name first, then a rename over the note.
 void SyncIn(const std::string& name, const std::string& bytes)
@@ -69,7 +69,7 @@ TEST(FolderWatch, SignalsARenameIntoTheFolder)
     CFolderWatch watch;
     ASSERT_TRUE(watch.Open("."));
     EXPECT_FALSE(watch.Changed());
-    SyncIn("tkn1.tkn", kNote);
+    SyncIn("tkn1.tkn", kSyncedNote);
     DWORD start = GetTickCount();
     while (!watch.Changed() && GetTickCount() - start < 2000)
         Sleep(20);
@@ -79,9 +79,9 @@ TEST(FolderWatch, SignalsARenameIntoTheFolder)
 TEST(FolderFollower, StartsANoteThatArrivesButNotThoseThereBefore)
 {
     ScopedWorkingDir dir;
-    WriteBytes("tkn1.tkn", kNote);
+    WriteBytes("tkn1.tkn", kSyncedNote);
     Follower f;
-    SyncIn("tkn2.tkn", kNote);
+    SyncIn("tkn2.tkn", kSyncedNote);
     WriteBytes("tkn3.tkn", "no\r\nnote\r\nat\r\nall");
     EXPECT_TRUE(f.RunUntil([&] { return f.started.count("tkn2.tkn") > 0; }, 2000));
     f.RunFor(600);
@@ -91,7 +91,7 @@ TEST(FolderFollower, StartsANoteThatArrivesButNotThoseThereBefore)
 TEST(FolderFollower, ConflictCopyIsStartedUnderItsAdoptedName)
 {
     ScopedWorkingDir dir;
-    WriteBytes("tkn4.tkn", kNote);
+    WriteBytes("tkn4.tkn", kSyncedNote);
     Follower f;
     SyncIn("tkn4.sync-conflict-20261209-101112-ABC1234.tkn", "1\r\n1\r\n99\r\n99\r\nB's text");
     EXPECT_TRUE(f.RunUntil([&] { return !f.started.empty(); }, 2000));
@@ -111,7 +111,7 @@ TEST(FolderFollower, BurstOf200NotesStartsEachExactlyOnce)
     for (int i = 0; i < kNotes; ++i) {
         char name[16];
         snprintf(name, sizeof name, "tkb%03d.tkn", i);
-        SyncIn(name, kNote);
+        SyncIn(name, kSyncedNote);
         // The tray ticks on while the sync goes on.
         if (i % 20 == 0) f.RunFor(60);
     }
