@@ -4,7 +4,7 @@
 // system's cost of that part from the note's own. Its phases are stamped like a note's when
 // TACKNOTE_TRACE_STARTUP is set.
 //   0  the empty dialog
-//   1  + reads two small files (a note file and the defaults file), whole
+//   1  + reads two small files (a note file and its settings file), whole
 //   2  + an edit control filling the dialog, with a font of its own and the program's icon
 //   3  + the program's manifest (version 6 common controls, dpi awareness)
 //   4  + the system DLLs tacknote.exe imports (gdi32, advapi32)
@@ -66,10 +66,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR tail, int) {
     if (FLOOR_STEP >= 1) {
         // Started as "floorS.N" (or "floorSw.N") by tray_bench, it reads the N-th stored note of its folder.
         const char* number = strchr(tail, '.');
-        char note[32];
-        snprintf(note, sizeof note, "tkn%d.tkn", number ? atoi(number + 1) : 1);
-        ReadSmallFile(note);
-        ReadSmallFile("tacknote.ini");
+        char name[32];
+        snprintf(name, sizeof name, "tkn%d.tkn", number ? atoi(number + 1) : 1);
+        ReadSmallFile(name);
+        snprintf(name, sizeof name, "tkn%d.ini", number ? atoi(number + 1) : 1);
+        ReadSmallFile(name);
         TraceStartup("read");
     }
     static volatile bool never = false;
