@@ -5,13 +5,28 @@
 # locale than the last one writes that locale's formats there). Script tests run under it too.
 set(TACKNOTE_ON_DESKTOP ${CMAKE_SOURCE_DIR}/scripts/on-desktop.sh)
 
-# A test program's sources are compiled a few at a time as one source (a unity build): most of
-# a test source's compilation is GoogleTest's templates, instantiated again in every source, so
-# this takes about a third off the tests' compile time. Names at file scope must therefore
-# differ between a test program's sources, even inside an unnamed namespace.
+# A test program's sources are compiled together as one source (a unity build): most of a test
+# source's compilation is GoogleTest's templates, instantiated again in every source, so this
+# takes about a third off the tests' compile time. Names at file scope must therefore differ
+# between a test program's sources, even inside an unnamed namespace. The one source includes
+# the others by their paths in the source tree, not by absolute paths as CMake's own unity
+# build does, so that a compiler cache filled in one checkout serves another.
 function(tacknote_test_compile target)
   tacknote_precompile(${target} TEST)
-  set_target_properties(${target} PROPERTIES UNITY_BUILD ON)
+  get_target_property(sources ${target} SOURCES)
+  set(others ${sources})
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  list(FILTER others EXCLUDE REGEX "\\.cpp$")
+  set(includes "")
+  foreach(source IN LISTS sources)
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    file(RELATIVE_PATH path ${CMAKE_SOURCE_DIR} ${path})
+    string(APPEND includes "#include \"${path}\"\n")
+  endforeach()
+  set(all ${CMAKE_CURRENT_BINARY_DIR}/${target}_all.cpp)
+  # CONFIGURE rewrites the file only when its text changes, so nothing rebuilds needlessly.
+  file(CONFIGURE OUTPUT ${all} CONTENT "${includes}" @ONLY)
+  set_property(TARGET ${target} PROPERTY SOURCES ${all} ${others})
 endfunction()
 
 # One ctest entry per unit-test binary:
