@@ -90,8 +90,12 @@ FocusThief::FocusThief() {
     cls.lpszClassName = "NoteTestFocusThief";
     RegisterClassA(&cls); // fails harmlessly when a previous test registered it
     int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    m_window = CreateWindowExA(0, cls.lpszClassName, "focus thief", WS_POPUP | WS_VISIBLE, cx - 60,
-                               cy - 60, 50, 50, nullptr, nullptr, cls.hInstance, nullptr);
+    m_window = CreateWindowExA(0, cls.lpszClassName, "focus thief", WS_POPUP, cx - 60, cy - 60,
+                               50, 50, nullptr, nullptr, cls.hInstance, nullptr);
+    // Shown without taking the activation: taken at creation, the display server's word of it
+    // could reach this thread only after the test's note had come up, and take the focus back
+    // from that note before the test asked for it.
+    ShowWindow(m_window, SW_SHOWNOACTIVATE);
 }
 
 FocusThief::~FocusThief() {
