@@ -109,7 +109,10 @@ echo "starting two Syncthing instances and two PCs"
 st_pair_start "$work/st" "$work/a/notes" "$work/b/notes"
 pc_start a & pa=$!
 pc_start b & pb=$!
-wait $pa $pb
+# A PC that failed to start is reported with its log below; a bare failed wait would end the
+# script without a word.
+wait $pa || true
+wait $pb || true
 for s in a b; do [ -s "$work/$s/wine/display.txt" ] || { cat "$work/$s/start.log"; fail "PC $s did not start"; }; done
 wait_for 60 "the two Syncthing instances are connected" st_pair_connected
 st_pair_check_loopback || fail "Syncthing used an address beyond 127.0.0.1"
