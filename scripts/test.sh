@@ -80,6 +80,7 @@ run_suite() {  # run_suite ARCH BUILD [ctest arguments]
 # for, not work. The headers' own checks compile meanwhile, at a lower priority so that the
 # tests' windows keep their pace: no test needs them.
 # TACKNOTE_SIDE_BY_SIDE=0 runs the suites one after the other instead.
+side_by_side=${TACKNOTE_SIDE_BY_SIDE:-1}
 building=0 build_failed=0 suites=()
 for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
   start=$SECONDS rc=0
@@ -108,7 +109,7 @@ print_scheduler_start "$base-print"
 pids=() rcs=()
 # A suite still running when this script ends early is waited for: it stops what it started.
 trap 'for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done; print_scheduler_stop' EXIT
-if [ "${TACKNOTE_SIDE_BY_SIDE:-1}" = 1 ]; then
+if [ "$side_by_side" = 1 ]; then
   for arch in "${runs[@]}"; do
     build=$(arch_build_dir "$base" "$arch")
     echo "test: the $arch-bit suite runs in ${build#"$root"/} (its log: ${build#"$root"/}/suite.log)"
@@ -122,7 +123,7 @@ for arch in ${TACKNOTE_BUILD_ARCHS:-32 64}; do
     build_failed=1
   }
 done
-if [ "${TACKNOTE_SIDE_BY_SIDE:-1}" != 1 ]; then
+if [ "$side_by_side" != 1 ]; then
   for arch in "${runs[@]}"; do
     build=$(arch_build_dir "$base" "$arch")
     echo "test: ---- $arch-bit suite in ${build#"$root"/} ----"

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "framework/StartupTrace.h"
 
@@ -66,11 +67,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR tail, int) {
     if (FLOOR_STEP >= 1) {
         // Started as "floorS.N" (or "floorSw.N") by tray_bench, it reads the N-th stored note of its folder.
         const char* number = strchr(tail, '.');
+        const int note = number ? atoi(number + 1) : 1;
         char name[32];
-        snprintf(name, sizeof name, "tkn%d.tkn", number ? atoi(number + 1) : 1);
-        ReadSmallFile(name);
-        snprintf(name, sizeof name, "tkn%d.ini", number ? atoi(number + 1) : 1);
-        ReadSmallFile(name);
+        for (const char* extension : {"tkn", "ini"}) {
+            snprintf(name, sizeof name, "tkn%d.%s", note, extension);
+            ReadSmallFile(name);
+        }
         TraceStartup("read");
     }
     static volatile bool never = false;
